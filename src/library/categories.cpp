@@ -1,0 +1,75 @@
+// The picture library beside the program: the category list, the picture list of a category, and
+// the clicks that open and close them.
+#include "platform/file_list.h"
+#include "platform/label.h"
+#include "platform/paths.h"
+#include "platform/picture_box.h"
+#include "platform/vb_timer.h"
+#include "window/form1.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+void Form1::importa_dati()
+{
+    List1->hide();
+    library_root = appPath() + u'/';
+    // Hidden entries (names starting with a dot) are not listed; the platform gives no fixed order,
+    // so the categories are sorted by name.
+    QStringList names = QDir(appPath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        const int c = a.compare(b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
+    for (const QString &name : names) {
+        if (name == u"Music" || name == u"Puzzle")
+            continue;
+        if (QFileInfo(library_root + name).isDir())
+            List1->addItem(name);
+    }
+}
+
+void Form1::files_Click()
+{
+    if (scelta_file)
+        return;
+    if (List1->isHidden()) {
+        List1->show();
+        Text2->hide();
+        for (int i = 1; i <= 6; ++i)
+            if (PictureBox *f = Picture4[i])
+                f->hide();
+    } else {
+        List1->hide();
+        File1->hide();
+    }
+}
+
+void Form1::List1_Click()
+{
+    Text2->hide();
+    File1->hide();
+    const QListWidgetItem *item = List1->currentItem();
+    if (!item)
+        return;
+    const QString text = item->text();
+    // A category folder removed since the scan leaves the picture list empty, and so hidden.
+    File1->setPathAndPattern(paths::resolve(library_root, text), QStringLiteral("*.jpg"));
+    if (File1->ListCount() > 0)
+        File1->show();
+    category_name = text;
+    Timer1->setEnabled(false);
+}
+
+void Form1::Label1_Click()
+{
+    Text2->hide();
+    List1->hide();
+    File1->hide();
+}
+
+void Form1::Label8_Click() { Label1_Click(); }
+
+void Form1::Form_MouseDown(int, int, double, double) { Label1_Click(); }

@@ -1,0 +1,121 @@
+// Choosing a picture, which builds and deals the board, and "New Image", which returns the window
+// to its start-up state.
+#include "platform/file_list.h"
+#include "platform/label.h"
+#include "platform/paths.h"
+#include "platform/picture_box.h"
+#include "platform/picture_loader.h"
+#include "platform/twips.h"
+#include "window/form1.h"
+
+#include <QDir>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+// The preview's size as designed; a model picture much larger than this would cover the board.
+const QSize previewDesign(twips::toPixels(2046), twips::toPixels(2042));
+
+QImage fitPreview(const QImage &img)
+{
+    const QSize limit = previewDesign * 3 / 2;
+    if (img.width() > limit.width() || img.height() > limit.height())
+        return img.scaled(previewDesign, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return img;
+}
+
+} // namespace
+
+void Form1::File1_Click()
+{
+    Text2->hide();
+    const QListWidgetItem *item = File1->currentItem();
+    if (!item)
+        return;
+    const QString fileName = item->text();
+    const QString picturePath =
+        paths::resolve(appPath(), category_name + u'/' + fileName);
+
+    // The picture is read, and judged, before anything changes: a picture that cannot make a board
+    // is refused and the window stays as it was.
+    const Long s = side();
+    const int tilePixels = int(Picture2[0]->width() * devicePixelRatioF());
+    QString why;
+    if (!PictureClip1.load(picturePath, QSize(tilePixels * s, tilePixels * s), &why)) {
+        tell(QStringLiteral("The picture \"%1\" cannot be used: %2.").arg(fileName, why));
+        return;
+    }
+    if (PictureClip1.Width() < s || PictureClip1.Height() < s) {
+        tell(QStringLiteral("The picture \"%1\" cannot be used: at %2 x %3 pixels it is too small to cut into %4 tiles.")
+                 .arg(fileName)
+                 .arg(PictureClip1.Width())
+                 .arg(PictureClip1.Height())
+                 .arg(TessNum));
+        PictureClip1.clear();
+        return;
+    }
+    nome = appPath() + u'/' + category_name + u'/' + fileName;
+
+    const QString base = fileName.left(std::max<qsizetype>(0, fileName.size() - 4));
+    Label9->setText(category_name + QStringLiteral(" Library"));
+    model = appPath() + u'/' + category_name + QStringLiteral("/model/") + base + QStringLiteral(".mod");
+    Label7->setText(base);
+    // Without a readable model the preview is made from the picture itself.
+    QImage preview = picture::load(paths::resolve(appPath(), category_name + QStringLiteral("/model/") + base +
+                                                                 QStringLiteral(".mod")));
+    if (preview.isNull())
+        preview = PictureClip1.heldImage().scaled(previewDesign, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    Picture3->setPicture(fitPreview(preview));
+    Picture3->fitToPicture();
+
+    List1->hide();
+    File1->hide();
+    for (int i = 1; i <= TessNum; ++i) {
+        PictureBox *tile = Picture2.load(i);
+        const Integer index = Integer(i);
+        connect(tile, &PictureBox::mouseDown, this,
+                [this, index](int b, int sh, double x, double y) { Picture2_MouseDown(index, b, sh, x, y); });
+        connect(tile, &PictureBox::mouseMove, this,
+                [this, index](int b, int sh, double x, double y) { Picture2_MouseMove(index, b, sh, x, y); });
+        connect(tile, &PictureBox::mouseUp, this,
+                [this, index](int b, int sh, double x, double y) { Picture2_MouseUp(index, b, sh, x, y); });
+    }
+    for (int i = 1; i <= TessNum; ++i)
+        Picture1.load(i);
+    scelta_file = true;
+    endAnimation();
+    CMNew->setEnabled(true);
+    CMGame->setEnabled(true);
+    graphic_load();
+    mescola();
+    disponi_celle();
+}
+
+void Form1::CMGame_Click()
+{
+    LBLcongrat->hide();
+    scelta_file = false;
+    Text2->hide();
+    destroyBoard();
+    List1->clear();
+    Form_Load();
+    if (startedWell_)
+        Form_Activate();
+}
+
+// Tiles, cells and frames go in index order; the picture held for cutting is let go too.
+void Form1::destroyBoard()
+{
+    for (int i = 1; i <= TessNum; ++i)
+        Picture2.unload(i);
+    for (int i = 1; i <= TessNum; ++i)
+        Picture1.unload(i);
+    for (int i = 1; i <= 6; ++i)
+        Picture4.unload(i);
+    PictureClip1.clear();
+    drag_index = 0;
+}
+
+void Form1::Picture3_Click() { Text2->hide(); }

@@ -1,0 +1,201 @@
+#include "platform/fluid_backend.h"
+
+#include "platform/paths.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <alsa/asoundlib.h>
+#include <chrono>
+#include <fluidsynth.h>
+#include <vector>
+
+namespace {
+
+// ALSA and FluidSynth write their own complaints to the terminal (no sound card, no sound server):
+// the player is told nothing, so they are silenced once for the whole program.
+void silentAlsa(const char *, int, const char *, int, const char *, ...) {}
+
+void silenceLibraries()
+{
+    static const bool done = [] {
+        snd_lib_error_set_handler(silentAlsa);
+        for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level)
+            fluid_set_log_function(level, nullptr, nullptr);
+        return true;
+    }();
+    (void)done;
+}
+
+constexpr int pollMs = 40;
+
+} // namespace
+
+void FluidBackend::Deleter::operator()(_fluid_hashtable_t *p) const { delete_fluid_settings(p); }
+void FluidBackend::Deleter::operator()(_fluid_synth_t *p) const { delete_fluid_synth(p); }
+void FluidBackend::Deleter::operator()(_fluid_player_t *p) const
+{
+    fluid_player_stop(p);
+    fluid_player_join(p);
+    delete_fluid_player(p);
+}
+void FluidBackend::Deleter::operator()(_fluid_audio_driver_t *p) const { delete_fluid_audio_driver(p); }
+
+FluidBackend::FluidBackend() : FluidBackend(Options()) {}
+
+FluidBackend::FluidBackend(Options options) : options_(std::move(options))
+{
+    silenceLibraries();
+    settings_.reset(new_fluid_settings());
+    if (settings_) {
+        fluid_settings_setnum(settings_.get(), "synth.gain", 0.5);
+        fluid_settings_setint(settings_.get(), "synth.cpu-cores", 1);
+        synth_.reset(new_fluid_synth(settings_.get()));
+    }
+    poll_.setInterval(pollMs);
+    connect(&poll_, &QTimer::timeout, this, &FluidBackend::poll);
+    if (synth_)
+        worker_ = std::thread([this] { prepare(); });
+}
+
+FluidBackend::~FluidBackend()
+{
+    stopping_ = true;
+    if (worker_.joinable())
+        worker_.join();
+    driver_.reset();
+    if (pacer_.joinable())
+        pacer_.join();
+    player_.reset();
+}
+
+void FluidBackend::prepare()
+{
+    if (QFileInfo(options_.soundFont).isReadable())
+        fluid_synth_sfload(synth_.get(), options_.soundFont.toLocal8Bit().constData(), 1);
+    if (options_.soundOutput) {
+        for (const char *name : {"pulseaudio", "alsa"}) {
+            if (stopping_)
+                break;
+            fluid_settings_setstr(settings_.get(), "audio.driver", name);
+            driver_.reset(new_fluid_audio_driver(settings_.get(), synth_.get()));
+            if (driver_) {
+                output_ = QString::fromLatin1(name);
+                break;
+            }
+        }
+    }
+    if (!driver_ && !stopping_) {
+        output_ = QStringLiteral("silent");
+        pacer_ = std::thread([this] { pace(); });
+    }
+    ready_ = true;
+}
+
+// With no sound output the synthesiser is still run in real time, into silence, so that songs take
+// as long as they would with sound and end when they should.
+void FluidBackend::pace()
+{
+    double rate = 44100;
+    fluid_settings_getnum(settings_.get(), "synth.sample-rate", &rate);
+    const int frames = int(rate / 100);
+    const size_t count = size_t(frames);
+    std::vector<float> left(count), right(count);
+    auto next = std::chrono::steady_clock::now();
+    while (!stopping_) {
+        fluid_synth_write_float(synth_.get(), frames, left.data(), 0, 1, right.data(), 0, 1);
+        next += std::chrono::milliseconds(10);
+        std::this_thread::sleep_until(next);
+    }
+}
+
+QString FluidBackend::output() const { return ready_ ? output_ : QString(); }
+
+bool FluidBackend::open(const QString &path)
+{
+    close();
+    if (!synth_)
+        return false;
+    QFile f(paths::resolve(path));
+    if (!f.open(QIODevice::ReadOnly) || f.size() > midi::maxFileBytes)
+        return false;
+    QByteArray bytes = f.readAll();
+    MidiInfo info = midi::parse(bytes);
+    if (!info.ok)
+        return false;
+    bytes_ = std::move(bytes);
+    info_ = info;
+    open_ = true;
+    return true;
+}
+
+void FluidBackend::close()
+{
+    poll_.stop();
+    player_.reset();
+    if (synth_)
+        fluid_synth_all_sounds_off(synth_.get(), -1);
+    bytes_.clear();
+    info_ = MidiInfo();
+    open_ = false;
+    playing_ = false;
+    pausedTick_ = 0;
+}
+
+void FluidBackend::startPlayer(long long fromTick)
+{
+    player_.reset();
+    player_.reset(new_fluid_player(synth_.get()));
+    if (!player_)
+        return;
+    fluid_player_add_mem(player_.get(), bytes_.constData(), size_t(bytes_.size()));
+    fluid_player_play(player_.get());
+    if (fromTick > 0)
+        fluid_player_seek(player_.get(), int(fromTick));
+}
+
+void FluidBackend::play(bool fromStart)
+{
+    if (!open_ || playing_)
+        return;
+    startPlayer(fromStart ? 0 : pausedTick_);
+    if (!player_)
+        return;
+    playing_ = true;
+    poll_.start();
+}
+
+void FluidBackend::pause()
+{
+    if (!playing_)
+        return;
+    pausedTick_ = currentTick();
+    player_.reset();
+    fluid_synth_all_sounds_off(synth_.get(), -1);
+    playing_ = false;
+    poll_.stop();
+}
+
+long long FluidBackend::currentTick() const
+{
+    if (!open_)
+        return -1;
+    if (!playing_ || !player_)
+        return pausedTick_;
+    return fluid_player_get_current_tick(player_.get());
+}
+
+// FluidSynth itself reports the end of a song only after seconds of silence; the song has ended for
+// us when the player has passed its last note.
+void FluidBackend::poll()
+{
+    if (!playing_ || !player_)
+        return;
+    const long long tick = fluid_player_get_current_tick(player_.get());
+    if (tick < info_.lastNoteTick && fluid_player_get_status(player_.get()) != FLUID_PLAYER_DONE)
+        return;
+    poll_.stop();
+    player_.reset();
+    playing_ = false;
+    pausedTick_ = 0;
+    emit finished();
+}

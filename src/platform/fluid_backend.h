@@ -1,0 +1,77 @@
+#pragma once
+#include "platform/media_backend.h"
+#include "platform/midi_file.h"
+
+#include <QByteArray>
+#include <QTimer>
+#include <atomic>
+#include <memory>
+#include <thread>
+
+struct _fluid_hashtable_t;
+struct _fluid_synth_t;
+struct _fluid_player_t;
+struct _fluid_audio_driver_t;
+
+// Plays MIDI songs through FluidSynth with a General MIDI SoundFont. The SoundFont and the sound
+// output are set up on a worker thread, so that creating the backend costs the window nothing; songs
+// requested meanwhile start as soon as the synthesiser is ready. Sound goes to the desktop's sound
+// server (PulseAudio, which PipeWire also serves) or else straight to ALSA; with neither, songs are
+// still played in real time into silence, so that the music's timing stays the same on every machine.
+class FluidBackend : public MediaBackend
+{
+    Q_OBJECT
+public:
+    struct Options {
+        QString soundFont = QStringLiteral("/usr/share/sounds/sf2/default-GM.sf2");
+        bool soundOutput = true; // false: always play into silence
+    };
+    FluidBackend();
+    explicit FluidBackend(Options options);
+    ~FluidBackend() override;
+
+    bool open(const QString &path) override;
+    void close() override;
+    void play(bool fromStart) override;
+    void pause() override;
+
+    // Which output the worker chose ("pulseaudio", "alsa" or "silent"); empty until it is ready.
+    QString output() const;
+    bool isReady() const { return ready_.load(); }
+    // Where the open song stands, in its own ticks; -1 when no song is open.
+    long long currentTick() const;
+    const MidiInfo &song() const { return info_; }
+
+private:
+    struct Deleter {
+        void operator()(_fluid_hashtable_t *) const;
+        void operator()(_fluid_synth_t *) const;
+        void operator()(_fluid_player_t *) const;
+        void operator()(_fluid_audio_driver_t *) const;
+    };
+    void prepare();
+    void startPlayer(long long fromTick);
+    void poll();
+    void pace();
+
+    Options options_;
+    // Declared so that they are destroyed in the order FluidSynth requires: the sound output first,
+    // then the player, the synthesiser and the settings.
+    std::unique_ptr<_fluid_hashtable_t, Deleter> settings_;
+    std::unique_ptr<_fluid_synth_t, Deleter> synth_;
+    std::unique_ptr<_fluid_player_t, Deleter> player_;
+    std::unique_ptr<_fluid_audio_driver_t, Deleter> driver_;
+
+    std::thread worker_;
+    std::thread pacer_;
+    std::atomic<bool> ready_{false};
+    std::atomic<bool> stopping_{false};
+    QString output_;
+
+    QByteArray bytes_;
+    MidiInfo info_;
+    bool open_ = false;
+    bool playing_ = false;
+    long long pausedTick_ = 0;
+    QTimer poll_;
+};

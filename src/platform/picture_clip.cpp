@@ -1,0 +1,50 @@
+#include "platform/picture_clip.h"
+
+#include "platform/picture_loader.h"
+
+#include <cmath>
+
+bool PictureClip::load(const QString &path, QSize detail, QString *error)
+{
+    clear();
+    const picture::Probe p = picture::probe(path);
+    if (!p.ok) {
+        if (error)
+            *error = p.error;
+        return false;
+    }
+    const QImage img = detail.isEmpty() ? picture::load(path, error)
+                                        : picture::loadScaled(path, detail * 2, error);
+    if (img.isNull())
+        return false;
+    held_ = img.convertToFormat(QImage::Format_RGB32);
+    size_ = p.size;
+    return true;
+}
+
+void PictureClip::setPicture(const QImage &image)
+{
+    held_ = image.convertToFormat(QImage::Format_RGB32);
+    size_ = image.size();
+}
+
+void PictureClip::clear()
+{
+    held_ = QImage();
+    size_ = QSize();
+}
+
+QImage PictureClip::Clip() const
+{
+    if (held_.isNull() || ClipWidth <= 0 || ClipHeight <= 0 || StretchX <= 0 || StretchY <= 0 || ClipX < 0 ||
+        ClipY < 0 || qint64(ClipX) + ClipWidth > size_.width() || qint64(ClipY) + ClipHeight > size_.height())
+        return QImage();
+    // Map the region from the picture's own pixels onto the copy we hold.
+    const double sx = double(held_.width()) / size_.width();
+    const double sy = double(held_.height()) / size_.height();
+    const int x0 = int(std::lround(ClipX * sx)), y0 = int(std::lround(ClipY * sy));
+    const int x1 = std::max(x0 + 1, int(std::lround((ClipX + ClipWidth) * sx)));
+    const int y1 = std::max(y0 + 1, int(std::lround((ClipY + ClipHeight) * sy)));
+    const QImage piece = held_.copy(x0, y0, std::min(x1, held_.width()) - x0, std::min(y1, held_.height()) - y0);
+    return piece.scaled(StretchX, StretchY, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}

@@ -1,0 +1,98 @@
+#include "platform/picture_loader.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+#include <QLoggingCategory>
+
+namespace picture {
+
+static void prepare(QImageReader &reader)
+{
+    // The image plugins' own complaints about damaged files would land on the terminal; the player is
+    // told in the game's own words instead.
+    static const bool quiet = [] {
+        QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio*=false"));
+        return true;
+    }();
+    (void)quiet;
+    reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(false);
+    // The reader's own allocation guard (in MB) must let the largest accepted picture through.
+    QImageReader::setAllocationLimit(int(maxPixels * 4 / (1024 * 1024)) + 1);
+}
+
+Probe probe(const QString &path)
+{
+    Probe p;
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        p.error = QStringLiteral("the file does not exist");
+        return p;
+    }
+    if (!info.isFile()) {
+        p.error = QStringLiteral("it is not a file");
+        return p;
+    }
+    if (!info.isReadable()) {
+        p.error = QStringLiteral("it cannot be read");
+        return p;
+    }
+    QImageReader reader(path);
+    prepare(reader);
+    if (!reader.canRead()) {
+        p.error = QStringLiteral("it is not a picture");
+        return p;
+    }
+    p.size = reader.size();
+    if (!p.size.isValid() || p.size.isEmpty()) {
+        p.error = QStringLiteral("its size cannot be read");
+        return p;
+    }
+    if (qint64(p.size.width()) * p.size.height() > maxPixels) {
+        p.error = QStringLiteral("it is too large (%1 x %2 pixels)").arg(p.size.width()).arg(p.size.height());
+        return p;
+    }
+    p.ok = true;
+    return p;
+}
+
+static QImage decode(const QString &path, QSize scaled, QString *error)
+{
+    const Probe p = probe(path);
+    if (!p.ok) {
+        if (error)
+            *error = p.error;
+        return QImage();
+    }
+    QImageReader reader(path);
+    prepare(reader);
+    if (scaled.isValid())
+        reader.setScaledSize(scaled);
+    QImage img = reader.read();
+    if (img.isNull() && error)
+        *error = QStringLiteral("it is damaged (%1)").arg(reader.errorString());
+    return img;
+}
+
+QImage load(const QString &path, QString *error) { return decode(path, QSize(), error); }
+
+QImage loadScaled(const QString &path, QSize atLeast, QString *error)
+{
+    const Probe p = probe(path);
+    if (!p.ok) {
+        if (error)
+            *error = p.error;
+        return QImage();
+    }
+    const QSize full = p.size;
+    if (atLeast.isEmpty() || (full.width() <= atLeast.width() && full.height() <= atLeast.height()))
+        return decode(path, QSize(), error);
+    // Keep the proportions: the factor is the larger of the two that serve each direction.
+    const double f = std::max(double(atLeast.width()) / full.width(), double(atLeast.height()) / full.height());
+    if (f >= 1.0)
+        return decode(path, QSize(), error);
+    const QSize target(std::max(1, int(std::ceil(full.width() * f))), std::max(1, int(std::ceil(full.height() * f))));
+    return decode(path, target, error);
+}
+
+} // namespace picture

@@ -1,0 +1,21 @@
+#pragma once
+#include <QObject>
+#include <QTimer>
+
+// A timer with an Enabled switch and an Interval in milliseconds that ticks while enabled.
+class VbTimer : public QObject
+{
+    Q_OBJECT
+public:
+    explicit VbTimer(QObject *parent = nullptr);
+    void setEnabled(bool on);
+    bool Enabled() const { return timer_.isActive(); }
+    void setInterval(int ms) { timer_.setInterval(ms); }
+    int Interval() const { return timer_.interval(); }
+
+signals:
+    void Timer();
+
+private:
+    QTimer timer_;
+};

@@ -1,0 +1,66 @@
+// The waiting animation: while no picture is chosen, the six frames flash one after another at one
+// place over the board, then jump together to another place, and the instruction strip blinks.
+// It is driven by a timer, one step per tick of the clock, so that waiting costs no processor time.
+#include "platform/label.h"
+#include "platform/picture_box.h"
+#include "platform/twips.h"
+#include "platform/vb_timer.h"
+#include "window/form1.h"
+#include "window/looks.h"
+
+void Form1::Timer1_Timer()
+{
+    // Only one run at a time; a run starts only while no picture is chosen.
+    if (anim_.running || scelta_file || unloading_)
+        return;
+    anim_.running = true;
+    anim_.t0.start();
+    anim_.frame = 1;
+    if (PictureBox *f = Picture4[1])
+        f->show();
+    clock_.start();
+}
+
+void Form1::animationStep()
+{
+    if (!anim_.running)
+        return;
+    if (scelta_file) {
+        endAnimation();
+        return;
+    }
+    if (PictureBox *f = Picture4[anim_.frame])
+        f->hide();
+    if (anim_.frame < 6) {
+        ++anim_.frame;
+    } else {
+        const int c = int(random().Rnd() * 6);
+        const int r = int(random().Rnd() * 6);
+        bool failed = false;
+        for (int j = 1; j <= 6; ++j) {
+            if (PictureBox *f = Picture4[j])
+                twips::move(f, W() * 0.04 + W() * 0.065 * c, W() * 0.04 + W() * 0.065 * r);
+            else
+                failed = true;
+        }
+        // A frame that is gone is skipped; the blink's time base starts again, and the run goes on.
+        if (failed)
+            anim_.t0.start();
+        const qint64 seconds = anim_.t0.elapsed() / 1000;
+        Label8->setBackground(seconds % 2 == 1 ? looks::olive : looks::black);
+        anim_.frame = 1;
+    }
+    if (PictureBox *f = Picture4[anim_.frame])
+        f->show();
+}
+
+// Ends a run in progress: the frame on show is hidden at once.
+void Form1::endAnimation()
+{
+    if (!anim_.running)
+        return;
+    if (PictureBox *f = Picture4[anim_.frame])
+        f->hide();
+    anim_.running = false;
+    clock_.stop();
+}

@@ -1,0 +1,233 @@
+// The window as designed: its controls with their places, looks and captions, the menu bar, and the
+// wiring of every event to its handler.
+#include "window/form1.h"
+
+#include "platform/file_list.h"
+#include "platform/label.h"
+#include "platform/media_backend.h"
+#include "platform/menu_item.h"
+#include "platform/mmcontrol.h"
+#include "platform/picture_box.h"
+#include "platform/twips.h"
+#include "platform/vb_timer.h"
+#include "window/icon.h"
+#include "window/looks.h"
+
+#include <QApplication>
+#include <QLayout>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+const char *const aboutText = "Vareriz ver 2.0\r\n"
+                              "--------------------\r\n"
+                              "Free software: you may copy, share and change it.\r\n"
+                              "It comes with no warranty of any kind.\r\n";
+
+const char *const songs[] = {"inds_01", "inds_02", "inds_03", "inds_04", "inds_05",
+                             "inds_06", "M01oejjd", "Gd_vibes", "Scopa", "Sevilana"};
+
+Label *makeLabel(QWidget *parent, double l, double t, double w, double h, const QColor &back)
+{
+    auto *label = new Label(parent);
+    twips::setGeometry(label, l, t, w, h);
+    label->setBackground(back);
+    return label;
+}
+
+QPushButton *makeButton(QWidget *parent, const QString &caption, double l, double t, double w, double h)
+{
+    auto *b = new QPushButton(caption, parent);
+    twips::setGeometry(b, l, t, w, h);
+    b->setFont(looks::font(QStringLiteral("Arial"), 12, true));
+    return b;
+}
+
+PictureBox *makeTemplate(QWidget *parent, double l, double t, double w, double h)
+{
+    auto *box = new PictureBox(parent);
+    twips::setGeometry(box, l, t, w, h);
+    box->hide();
+    return box;
+}
+
+} // namespace
+
+Form1::Form1(Form1Context context) : context_(std::move(context))
+{
+    if (!context_.beep)
+        context_.beep = [] { QApplication::beep(); };
+    buildControls();
+    buildMenus();
+    wireHandlers();
+    // The window takes its size from the screen, not from what its menu bar and controls would like.
+    layout()->setSizeConstraint(QLayout::SetNoConstraint);
+    clock_.setInterval(clockStepMs);
+    connect(&clock_, &QTimer::timeout, this, &Form1::animationStep);
+}
+
+Form1::~Form1()
+{
+    // The control and its song player go before the player's backend.
+    delete MMC1;
+    MMC1 = nullptr;
+}
+
+void Form1::buildControls()
+{
+    setWindowTitle(QStringLiteral("Rizerizo  -  Vareriz"));
+    setWindowIcon(QIcon(QPixmap::fromImage(gameIcon())));
+    surface = new QWidget(this);
+    surface->setAutoFillBackground(true);
+    QPalette pal = surface->palette();
+    pal.setColor(QPalette::Window, looks::formBack);
+    pal.setColor(QPalette::WindowText, looks::formFore);
+    surface->setPalette(pal);
+    surface->setFont(looks::font(QStringLiteral("MS Sans Serif"), 8.25));
+    setCentralWidget(surface);
+    surface->installEventFilter(this);
+    resize(twips::toPixels(12132), twips::toPixels(9948));
+
+    Timer1 = new VbTimer(this);
+    Timer1->setInterval(10);
+
+    // Labels first: they lie beneath every other control.
+    Label9 = makeLabel(surface, 7680, 120, 3852, 375, looks::olive);
+    Label9->setBordered(true);
+    Label9->setAlignment(Qt::AlignCenter);
+    Label9->setFont(looks::font(QStringLiteral("Garamond"), 18, true, true));
+    LBLcongrat = makeLabel(surface, 480, 5880, 3372, 852, looks::bannerYellow);
+    LBLcongrat->setText(QStringLiteral("Congratulations"));
+    LBLcongrat->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    LBLcongrat->setFont(looks::font(QStringLiteral("Garamond"), 24, false, true));
+    Label1 = makeLabel(surface, 480, 480, 5172, 5172, Qt::white);
+    Label6 = makeLabel(surface, 6840, 5520, 1572, 1332, Qt::white);
+    Label6->hide();
+    Label5 = makeLabel(surface, 2160, 7440, 3855, 615, looks::olive);
+    Label5->setBordered(true);
+    Label7 = makeLabel(surface, 4800, 6120, 2055, 375, looks::paleYellow);
+    Label7->setBordered(true);
+    Label7->setAlignment(Qt::AlignCenter);
+    Label7->setFont(looks::font(QStringLiteral("MS Sans Serif"), 12, true));
+    Label7->hide();
+    Label8 = makeLabel(surface, 5640, 480, 1575, 5175, looks::stripBlue);
+    Label8->setForeground(Qt::white);
+    Label8->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label8->setWordWrap(true);
+
+    Text2 = new QPlainTextEdit(surface);
+    twips::setGeometry(Text2, 6600, 6960, 3372, 1452);
+    Text2->setReadOnly(true);
+    Text2->setPlainText(QString::fromLatin1(aboutText));
+    QPalette tp = Text2->palette();
+    tp.setColor(QPalette::Base, looks::paleYellow);
+    Text2->setPalette(tp);
+    Text2->viewport()->installEventFilter(this);
+    Text2->hide();
+
+    List1 = new QListWidget(surface);
+    twips::setGeometry(List1, 0, 0, 2772, 2712);
+    List1->hide();
+    File1 = new FileListBox(surface);
+    twips::setGeometry(File1, 0, 2760, 2772, 2712);
+    File1->hide();
+
+    CMGame = makeButton(surface, QStringLiteral("New Image"), 6960, 8520, 2064, 360);
+    Picture2.setTemplate(makeTemplate(surface, 1080, 7440, 735, 735));
+    Picture1.setTemplate(makeTemplate(surface, 0, 7440, 735, 735));
+    Picture1[0]->setFramed(true);
+    Picture1[0]->setBackground(QColor(192, 192, 192));
+    Picture3 = makeTemplate(surface, 9000, 7680, 2046, 2042);
+    Picture4.setTemplate(makeTemplate(surface, 0, 8400, 495, 495));
+    Picture4[0]->setBackground(Qt::white);
+    CMquit = makeButton(surface, QStringLiteral("Quit"), 2520, 8520, 2064, 360);
+    CMNew = makeButton(surface, QStringLiteral("Reshuffle"), 4680, 8520, 2064, 360);
+
+    MMC1 = new MMControl(surface, context_.media.get());
+    twips::setGeometry(MMC1, 4320, 0, 2352, 360);
+
+    for (Label *l : {Label8, Label7, Label5, Label6, Label1, LBLcongrat, Label9})
+        l->lower();
+}
+
+void Form1::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+    files = bar->addAction(QStringLiteral("&Images"));
+
+    options = bar->addMenu(QStringLiteral("&Options"));
+    ntessere = options->addMenu(QStringLiteral("&N\u00B0 of tesserae"));
+    for (int i = 1; i <= 3; ++i) {
+        const QString caption = i == 1 ? QStringLiteral("16") : i == 2 ? QStringLiteral("25") : QStringLiteral("100");
+        tessere.append(addItem(ntessere, caption, [this, i] { tessere_Click(Integer(i)); }));
+    }
+    tessere[3]->setChecked(true);
+    nobeep = options->addMenu(QStringLiteral("&Help beep"));
+    yes = addItem(nobeep, QStringLiteral("yes"), [this] { yes_Click(); });
+    no = addItem(nobeep, QStringLiteral("no"), [this] { no_Click(); });
+    fix = options->addMenu(QStringLiteral("&Block on right positions"));
+    fixyes = addItem(fix, QStringLiteral("yes"), [this] { fixyes_Click(); });
+    fixno = addItem(fix, QStringLiteral("no"), [this] { fixno_Click(); });
+
+    music = bar->addMenu(QStringLiteral("&Music"));
+    nomusic = addItem(music, QStringLiteral("none"), [this] { nomusic_Click(); });
+    all = addItem(music, QStringLiteral("Sequential mode"), [this] { all_Click(); });
+    for (int i = 0; i < int(std::size(songs)); ++i)
+        canzoni.append(addItem(music, QString::fromLatin1(songs[i]), [this, i] { canzoni_Click(Integer(i + 1)); }));
+
+    about = bar->addAction(QStringLiteral("&About"));
+}
+
+void Form1::wireHandlers()
+{
+    connect(files, &QAction::triggered, this, &Form1::files_Click);
+    connect(about, &QAction::triggered, this, &Form1::about_Click);
+    connect(options, &QMenu::aboutToShow, this, &Form1::options_Click);
+    connect(music, &QMenu::aboutToShow, this, &Form1::music_Click);
+    connect(Timer1, &VbTimer::Timer, this, &Form1::Timer1_Timer);
+    connect(CMGame, &QPushButton::clicked, this, &Form1::CMGame_Click);
+    connect(CMNew, &QPushButton::clicked, this, &Form1::CMNew_Click);
+    connect(CMquit, &QPushButton::clicked, this, &Form1::CMquit_Click);
+    connect(List1, &QListWidget::itemClicked, this, &Form1::List1_Click);
+    connect(File1, &QListWidget::itemClicked, this, &Form1::File1_Click);
+    connect(Label1, &Label::clicked, this, &Form1::Label1_Click);
+    connect(Label5, &Label::clicked, this, &Form1::Label5_Click);
+    connect(Label6, &Label::clicked, this, &Form1::Label6_Click);
+    connect(Label8, &Label::clicked, this, &Form1::Label8_Click);
+    connect(Label9, &Label::clicked, this, &Form1::Label9_Click);
+    connect(LBLcongrat, &Label::clicked, this, &Form1::LBLcongrat_Click);
+    connect(Picture3, &PictureBox::clicked, this, &Form1::Picture3_Click);
+    connect(MMC1, &MMControl::Done, this, &Form1::MMC1_Done);
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *e)
+{
+    if (watched == surface && e->type() == QEvent::MouseButtonPress) {
+        auto *me = static_cast<QMouseEvent *>(e);
+        Form_MouseDown(buttonMask(me->button()), shiftMask(me->modifiers()), me->position().x() * twips::perPixel,
+                       me->position().y() * twips::perPixel);
+    } else if (Text2 && watched == Text2->viewport() && e->type() == QEvent::MouseButtonRelease) {
+        Text2_Click();
+    }
+    return QMainWindow::eventFilter(watched, e);
+}
+
+double Form1::W() const { return twips::fromPixels(frameGeometry().width()); }
+double Form1::H() const { return twips::fromPixels(frameGeometry().height()); }
+
+Long Form1::side() const { return num::CLng(std::sqrt(double(TessNum))); }
+
+void Form1::tell(const QString &message)
+{
+    if (context_.tell)
+        context_.tell(message);
+    else
+        QMessageBox::warning(this, windowTitle(), message);
+}
+
+void Form1::beep() { context_.beep(); }

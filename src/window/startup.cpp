@@ -1,0 +1,141 @@
+// Start-up, shutdown, and the About text with the clicks that hide it.
+#include "platform/label.h"
+#include "platform/mmcontrol.h"
+#include "platform/paths.h"
+#include "platform/picture_box.h"
+#include "platform/picture_loader.h"
+#include "platform/twips.h"
+#include "platform/vb_timer.h"
+#include "window/form1.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QDir>
+#include <QScreen>
+
+void Form1::Form_Load()
+{
+    // The window takes the whole screen; each change of size lays it out.
+    const QRect screenRect = screen()->geometry();
+    const int frameW = frameGeometry().width() - width();
+    const int frameH = frameGeometry().height() - height();
+    resize(screenRect.width() - frameW, height());
+    Form_Resize();
+    resize(width(), screenRect.height() - frameH);
+    Form_Resize();
+    move(screenRect.x() + screenRect.width() / 2 - frameGeometry().width() / 2,
+         screenRect.y() + screenRect.height() / 2 - frameGeometry().height() / 2);
+
+    nTess = 0;
+    Picture3->hide();
+    Label6->hide();
+    Label7->hide();
+    Label8->show();
+
+    if (!loadFrames())
+        return;
+
+    CMNew->setEnabled(false);
+    CMGame->setEnabled(false);
+    yes->setChecked(true);
+    fixyes->setChecked(true);
+    no->setChecked(false);
+    fixno->setChecked(false);
+    tessere[1]->setChecked(false);
+    tessere[2]->setChecked(false);
+    tessere[3]->setChecked(true);
+    TessNum = 100;
+    sizeTemplates();
+
+    show();
+
+    for (int i = 1; i <= canzoni.ubound(); ++i)
+        canzoni[i]->setChecked(false);
+    nomusic->setChecked(false);
+    all->setChecked(true);
+    Brano = 0;
+    MMC1_Done(1);
+    importa_dati();
+}
+
+// The six frames of the waiting animation. Without them start-up cannot go on: the player is told
+// which file is missing or damaged, and the program ends.
+bool Form1::loadFrames()
+{
+    for (int i = 1; i <= 6; ++i) {
+        PictureBox *frame = Picture4.load(i);
+        const QString name = QStringLiteral("frame%1.gif").arg(i);
+        const QString path = paths::resolve(appPath(), name);
+        QString why;
+        const QImage img = picture::load(path, &why);
+        if (img.isNull()) {
+            tell(QStringLiteral("Vareriz cannot start: the picture \"%1\" cannot be read (%2).")
+                     .arg(QDir::toNativeSeparators(paths::join(appPath(), name)), why));
+            startedWell_ = false;
+            Form_Unload();
+            return false;
+        }
+        frame->setPicture(img);
+        frame->fitToPicture();
+        twips::move(frame, W() * 0.105, W() * 0.105);
+    }
+    return true;
+}
+
+void Form1::sizeTemplates()
+{
+    Z = num::CInt(W() * 0.04124 * 10 / std::sqrt(double(TessNum)));
+    for (PictureBox *tpl : {Picture2[0], Picture1[0]}) {
+        twips::setWidth(tpl, Z);
+        twips::setHeight(tpl, Z);
+        tpl->ScaleWidth = Z;
+        tpl->ScaleHeight = Z;
+    }
+}
+
+void Form1::Form_Activate()
+{
+    Label6->hide();
+    Label7->hide();
+    Label9->hide();
+    LBLcongrat->hide();
+    Text2->hide();
+    Timer1->setEnabled(true);
+}
+
+void Form1::start()
+{
+    Form_Load();
+    if (startedWell_)
+        Form_Activate();
+}
+
+void Form1::about_Click() { Text2->setVisible(!Text2->isVisible()); }
+
+void Form1::CMquit_Click() { close(); }
+
+void Form1::closeEvent(QCloseEvent *e)
+{
+    Form_Unload();
+    e->accept();
+}
+
+// Closing stops the music and ends the program at once, also in the middle of the waiting animation.
+void Form1::Form_Unload()
+{
+    if (unloading_)
+        return;
+    unloading_ = true;
+    MMC1->setCommand(QStringLiteral("close"));
+    Timer1->setEnabled(false);
+    endAnimation();
+    QCoreApplication::exit(startedWell_ ? 0 : 1);
+}
+
+void Form1::Text2_Click() { Text2->hide(); }
+void Form1::Label5_Click() { Text2->hide(); }
+void Form1::Label6_Click() { Text2->hide(); }
+void Form1::Label9_Click() { Text2->hide(); }
+void Form1::options_Click() { Text2->hide(); }

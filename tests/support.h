@@ -1,0 +1,75 @@
+#pragma once
+// What the tests share: a temporary program folder with a real library, a song player that writes
+// down what it is asked, and the real window built on both and driven with real mouse events.
+#include "platform/media_backend.h"
+#include "platform/picture_box.h"
+#include "window/form1.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+// A stand-in for the song player: every request is written down; a song "opens" when its file exists.
+class RecordingBackend : public MediaBackend
+{
+    Q_OBJECT
+public:
+    QStringList calls;
+    bool open(const QString &path) override;
+    void close() override { calls << QStringLiteral("close"); }
+    void play(bool fromStart) override { calls << (fromStart ? QStringLiteral("play") : QStringLiteral("resume")); }
+    void pause() override { calls << QStringLiteral("pause"); }
+    // The song that is playing reaches its end.
+    void end() { emit finished(); }
+};
+
+// A temporary program folder: the six frames, and whatever categories and pictures a test adds.
+class ProgramFolder
+{
+public:
+    ProgramFolder();
+    QString path() const { return dir_.path(); }
+    QString file(const QString &relative) const { return dir_.filePath(relative); }
+    // Writes a JPEG picture (and, unless told otherwise, its model) into a category folder.
+    void addPicture(const QString &category, const QString &fileName, const QImage &img, bool withModel = true);
+    void addFile(const QString &relative, const QByteArray &bytes);
+    void addFolder(const QString &relative);
+
+private:
+    QTemporaryDir dir_;
+};
+
+// A picture whose side x side pieces each have a colour of their own, with a different shade at
+// each corner so that orientation shows too.
+QImage gridPicture(int w, int h, int side);
+// The colour of piece k (1-based) of such a picture.
+QColor pieceColour(int k, int side);
+// Colours equal but for what JPEG compression and smooth scaling change.
+bool similar(const QColor &a, const QColor &b, int tolerance = 24);
+
+// The real window on a program folder, with the recording song player, a beep counter and the
+// messages shown to the player.
+struct Game {
+    explicit Game(const ProgramFolder &folder, bool start = true);
+    ~Game();
+    Form1 &operator*() { return *form; }
+    Form1 *operator->() { return form.get(); }
+
+    // Opens "&Images", clicks the category and then the picture, as a player does.
+    void choose(const QString &category, const QString &picture);
+    bool clickListItem(QListWidget *list, const QString &text);
+
+    // Carries a tile with the left button so that its top-left corner ends at `corner` (in pixels of
+    // the window's surface), with real press, move and release events.
+    void drag(PictureBox *tile, QPoint corner, int steps = 4);
+    // Drops tile k onto cell c.
+    void dropOnCell(int k, int c);
+
+    RecordingBackend *media = nullptr;
+    QStringList messages;
+    int beeps = 0;
+    std::unique_ptr<Form1> form;
+};
+
+// The tiles standing on the board's cells (cell number -> tile number), read from their places.
+QMap<int, int> tilesOnCells(Form1 &form);

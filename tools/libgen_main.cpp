@@ -1,0 +1,74 @@
+// Writes the sample library into the program folder: one folder per picture category with a model
+// folder, frame1.gif ... frame6.gif, and the Music folder; and the game's icon as a PNG file.
+#include "generator.h"
+#include "window/icon.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <atomic>
+#include <cstdio>
+#include <thread>
+
+namespace {
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+bool writePictures(const QString &dir)
+{
+    const auto &specs = gen::pictureSpecs();
+    std::atomic<size_t> next{0};
+    std::atomic<bool> ok{true};
+    auto work = [&] {
+        for (size_t i = next++; i < specs.size(); i = next++) {
+            const gen::PictureSpec &s = specs[i];
+            const QString category = QDir(dir).filePath(QString::fromLatin1(s.category));
+            const QImage img = gen::paintPicture(s);
+            const QString name = QString::fromLatin1(s.name);
+            if (!img.save(category + u'/' + name + QStringLiteral(".jpg"), "JPEG", 90) ||
+                !gen::modelOf(img).save(category + QStringLiteral("/model/") + name + QStringLiteral(".mod"), "PNG"))
+                ok = false;
+        }
+    };
+    for (const auto &s : specs)
+        QDir(dir).mkpath(QString::fromLatin1(s.category) + QStringLiteral("/model"));
+    std::thread helper(work);
+    work();
+    helper.join();
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: vareriz_libgen PROGRAM_FOLDER [ICON_PNG]\n");
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QString dir = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(dir);
+    bool ok = true;
+
+    const std::vector<QImage> frames = gen::paintFrames();
+    for (size_t i = 0; i < frames.size(); ++i)
+        ok &= gen::writeGif(frames[i], QDir(dir).filePath(QStringLiteral("frame%1.gif").arg(i + 1)));
+
+    QDir(dir).mkpath(QStringLiteral("Music"));
+    for (const gen::SongSpec &s : gen::songSpecs())
+        ok &= writeFile(QDir(dir).filePath(QStringLiteral("Music/%1.mid").arg(QString::fromLatin1(s.name))),
+                        gen::composeSong(s));
+
+    ok &= writePictures(dir);
+    if (argc > 2)
+        ok &= gameIcon().save(QString::fromLocal8Bit(argv[2]), "PNG");
+    if (!ok)
+        std::fprintf(stderr, "vareriz_libgen: could not write the library into %s\n", argv[1]);
+    return ok ? 0 : 1;
+}
