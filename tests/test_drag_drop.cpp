@@ -302,13 +302,21 @@ void TestDragDrop::randomPlayKeepsTheBoardConsistent()
     };
     remember();
     PictureBox *inHand = nullptr;
+    auto tileNumber = [&](PictureBox *t) {
+        for (int k = 1; k <= n; ++k)
+            if (f->Picture2[k] == t)
+                return k;
+        return 1;
+    };
+    int rightDrops = 0, landings = 0, lastRight = 0, lastOnBoard = 0;
     const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::LeftButton, Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
-    for (int event = 0; event < 2500; ++event) {
+    for (int event = 0; event < 5000; ++event) {
         const int what = pick(100);
         if (what < 2) {
             QTest::mouseClick(f->CMNew, Qt::LeftButton);
             remember();
             inHand = nullptr;
+            lastOnBoard = lastRight = 0;
         } else if (what < 5) {
             QAction *opts[] = {f->yes, f->no, f->fixyes, f->fixno};
             opts[pick(4)]->trigger();
@@ -321,8 +329,9 @@ void TestDragDrop::randomPlayKeepsTheBoardConsistent()
             else
                 QTest::mouseRelease(t, b, {}, QPoint(2, 2));
         } else if (what < 70) {
-            // Anywhere, also outside the window; often onto a cell.
-            QPoint to = pick(2) ? f->Picture1[1 + pick(n)]->pos() + QPoint(pick(30) - 10, pick(30) - 10)
+            // Anywhere, also outside the window; often onto a cell, now and then the tile's own.
+            const int target = pick(3) == 0 ? tileNumber(inHand) : 1 + pick(n);
+            QPoint to = pick(3) ? f->Picture1[target]->pos() + QPoint(pick(30) - 10, pick(30) - 10)
                                 : QPoint(pick(1400) - 200, pick(1000) - 150);
             QTest::mouseMove(inHand, inHand->mapFrom(f->surface, to));
         } else {
@@ -352,8 +361,15 @@ void TestDragDrop::randomPlayKeepsTheBoardConsistent()
             QCOMPARE(f->Picture1[k]->Tag == u"1", standing.value(k) == 1);
         }
         QCOMPARE(int(f->nTess), right);
+        landings += std::max(0, int(cellOf.size()) - lastOnBoard);
+        rightDrops += std::max(0, right - lastRight);
+        lastOnBoard = int(cellOf.size());
+        lastRight = right;
         QCOMPARE(f->LBLcongrat->isVisible(), right == n);
     }
+    // The run really played: tiles landed on the board, some on their right cells.
+    QVERIFY2(landings >= 60, qPrintable(QString::number(landings)));
+    QVERIFY2(rightDrops >= 5, qPrintable(QString::number(rightDrops)));
 }
 
 QTEST_MAIN(TestDragDrop)

@@ -226,7 +226,7 @@ void TestMusic::realSynthesisPlaysSongOneThenSongTwo()
 {
     ProgramFolder folder;
     folder.addFile(QStringLiteral("Music/inds_01.mid"), shortSong(2));
-    folder.addFile(QStringLiteral("Music/inds_02.mid"), shortSong(2, 72));
+    folder.addFile(QStringLiteral("Music/INDS_02.MID"), shortSong(2, 72));
     RealGame game(folder);
     QCOMPARE(game.form->Brano, Integer(1));
     QVERIFY(game.form->MMC1->isPlaying());

@@ -48,7 +48,9 @@ Probe probe(const QString &path)
         p.error = QStringLiteral("its size cannot be read");
         return p;
     }
-    if (qint64(p.size.width()) * p.size.height() > maxPixels) {
+    // Formats that cannot decode at a reduced size are decoded whole: they get a lower ceiling.
+    const qint64 ceiling = reader.supportsOption(QImageIOHandler::ScaledSize) ? maxPixels : maxPixelsWhole;
+    if (qint64(p.size.width()) * p.size.height() > ceiling) {
         p.error = QStringLiteral("it is too large (%1 x %2 pixels)").arg(p.size.width()).arg(p.size.height());
         return p;
     }

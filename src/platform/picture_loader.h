@@ -12,8 +12,10 @@ struct Probe {
     QString error;     // why it cannot be read, in the player's words
 };
 
-// Largest picture, in pixels, that the game agrees to read: a header may claim anything.
-constexpr qint64 maxPixels = 200'000'000;
+// Largest picture, in pixels, that the game agrees to read: a header may claim anything. JPEG
+// pictures are decoded at the reduced size the board needs; other formats only whole.
+constexpr qint64 maxPixels = 150'000'000;
+constexpr qint64 maxPixelsWhole = 40'000'000;
 
 // Reads the header only; the format is decided from the content, never from the file's extension.
 Probe probe(const QString &path);
