@@ -45,16 +45,9 @@ FluidBackend::FluidBackend() : FluidBackend(Options()) {}
 FluidBackend::FluidBackend(Options options) : options_(std::move(options))
 {
     silenceLibraries();
-    settings_.reset(new_fluid_settings());
-    if (settings_) {
-        fluid_settings_setnum(settings_.get(), "synth.gain", 0.5);
-        fluid_settings_setint(settings_.get(), "synth.cpu-cores", 1);
-        synth_.reset(new_fluid_synth(settings_.get()));
-    }
     poll_.setInterval(pollMs);
     connect(&poll_, &QTimer::timeout, this, &FluidBackend::poll);
-    if (synth_)
-        worker_ = std::thread([this] { prepare(); });
+    worker_ = std::thread([this] { prepare(); });
 }
 
 FluidBackend::~FluidBackend()
@@ -68,8 +61,18 @@ FluidBackend::~FluidBackend()
     player_.reset();
 }
 
+// Runs on the worker: everything that takes time (the synthesiser, the SoundFont, the sound output)
+// is set up here, and the window is told when it is ready.
 void FluidBackend::prepare()
 {
+    settings_.reset(new_fluid_settings());
+    if (!settings_)
+        return;
+    fluid_settings_setnum(settings_.get(), "synth.gain", 0.5);
+    fluid_settings_setint(settings_.get(), "synth.cpu-cores", 1);
+    synth_.reset(new_fluid_synth(settings_.get()));
+    if (!synth_)
+        return;
     if (QFileInfo(options_.soundFont).isReadable())
         fluid_synth_sfload(synth_.get(), options_.soundFont.toLocal8Bit().constData(), 1);
     if (options_.soundOutput) {
@@ -89,6 +92,17 @@ void FluidBackend::prepare()
         pacer_ = std::thread([this] { pace(); });
     }
     ready_ = true;
+    QMetaObject::invokeMethod(this, &FluidBackend::start, Qt::QueuedConnection);
+}
+
+// On the window's thread, once the synthesiser is ready: a song asked for meanwhile starts now.
+void FluidBackend::start()
+{
+    if (open_ && playing_ && !player_) {
+        startPlayer(pausedTick_);
+        if (player_)
+            poll_.start();
+    }
 }
 
 // With no sound output the synthesiser is still run in real time, into silence, so that songs take
@@ -113,8 +127,6 @@ QString FluidBackend::output() const { return ready_ ? output_ : QString(); }
 bool FluidBackend::open(const QString &path)
 {
     close();
-    if (!synth_)
-        return false;
     QFile f(paths::resolve(path));
     if (!f.open(QIODevice::ReadOnly) || f.size() > midi::maxFileBytes)
         return false;
@@ -132,7 +144,7 @@ void FluidBackend::close()
 {
     poll_.stop();
     player_.reset();
-    if (synth_)
+    if (ready_ && synth_)
         fluid_synth_all_sounds_off(synth_.get(), -1);
     bytes_.clear();
     info_ = MidiInfo();
@@ -157,10 +169,17 @@ void FluidBackend::play(bool fromStart)
 {
     if (!open_ || playing_)
         return;
-    startPlayer(fromStart ? 0 : pausedTick_);
-    if (!player_)
-        return;
+    if (fromStart)
+        pausedTick_ = 0;
     playing_ = true;
+    // Until the synthesiser is ready the song waits; it starts as soon as it can.
+    if (!ready_ || !synth_)
+        return;
+    startPlayer(pausedTick_);
+    if (!player_) {
+        playing_ = false;
+        return;
+    }
     poll_.start();
 }
 
@@ -170,7 +189,8 @@ void FluidBackend::pause()
         return;
     pausedTick_ = currentTick();
     player_.reset();
-    fluid_synth_all_sounds_off(synth_.get(), -1);
+    if (ready_ && synth_)
+        fluid_synth_all_sounds_off(synth_.get(), -1);
     playing_ = false;
     poll_.stop();
 }

@@ -13,9 +13,9 @@ struct _fluid_synth_t;
 struct _fluid_player_t;
 struct _fluid_audio_driver_t;
 
-// Plays MIDI songs through FluidSynth with a General MIDI SoundFont. The SoundFont and the sound
-// output are set up on a worker thread, so that creating the backend costs the window nothing; songs
-// requested meanwhile start as soon as the synthesiser is ready. Sound goes to the desktop's sound
+// Plays MIDI songs through FluidSynth with a General MIDI SoundFont. The synthesiser, the SoundFont
+// and the sound output are set up on a worker thread, so that creating the backend costs the window
+// nothing; a song requested meanwhile starts as soon as the synthesiser is ready. Sound goes to the desktop's sound
 // server (PulseAudio, which PipeWire also serves) or else straight to ALSA; with neither, songs are
 // still played in real time into silence, so that the music's timing stays the same on every machine.
 class FluidBackend : public MediaBackend
@@ -50,6 +50,7 @@ private:
         void operator()(_fluid_audio_driver_t *) const;
     };
     void prepare();
+    void start();
     void startPlayer(long long fromTick);
     void poll();
     void pace();
