@@ -1,10 +1,10 @@
-# Shared by ./play and ./check: installs the Debian packages that are missing, then configures and
-# builds. Sourced, not run.
+# Shared by ./play, ./check and bench/run_all: installs the Debian packages that are missing, then
+# configures and builds. Sourced, not run.
 
 # Packages for building and playing the game.
 GAME_PACKAGES=(build-essential cmake pkg-config qt6-base-dev libfluidsynth-dev libasound2-dev libgif-dev
                libgl-dev fonts-ebgaramond fonts-liberation fonts-dejavu-core timgm6mb-soundfont)
-# What the tests add: an X server, a mouse driver, screenshots, desktop-file checks, sanitizers.
+# What the tests add: an X server, a mouse driver, screenshots, desktop-file checks, clang for fuzzing.
 TEST_PACKAGES=(xvfb xdotool imagemagick x11-utils libxcb1-dev desktop-file-utils clang libclang-rt-14-dev)
 
 ensure_packages() {
@@ -20,12 +20,19 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-# build DIR [cmake options...]: configures once and builds; the game lands in build/ beside its library.
+# build DIR PROGRAM_DIR [cmake options...]: configures once and builds. PROGRAM_DIR is where the game
+# lands beside its library (build/ for the game that ./play starts).
 build() {
-    local dir=$1
-    shift
+    local dir=$1 program=$2
+    shift 2
     if [[ ! -f $dir/CMakeCache.txt ]]; then
-        cmake -S . -B "$dir" -DVARERIZ_PROGRAM_DIR="$PWD/build" "$@" >/dev/null
+        cmake -S . -B "$dir" -DVARERIZ_PROGRAM_DIR="$program" "$@" >/dev/null
     fi
     cmake --build "$dir" -j "$(nproc)"
+}
+
+# Tests run on Qt's offscreen platform: a 1024 x 768 screen without frame margins.
+test_environment() {
+    export QT_QPA_PLATFORM="offscreen:configfile=$PWD/tests/offscreen.json"
+    export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 }

@@ -9,6 +9,9 @@
 #include "window/form1.h"
 
 #include <QDir>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -116,6 +119,11 @@ void Form1::destroyBoard()
         Picture4.unload(i);
     PictureClip1.clear();
     drag_index = 0;
+#ifdef __GLIBC__
+    // A picture and its tiles are many megabytes; hand what they held back to the system, so that a
+    // game left open all day does not keep the largest picture's memory.
+    malloc_trim(0);
+#endif
 }
 
 void Form1::Picture3_Click() { Text2->hide(); }

@@ -35,7 +35,6 @@ void FluidBackend::Deleter::operator()(_fluid_synth_t *p) const { delete_fluid_s
 void FluidBackend::Deleter::operator()(_fluid_player_t *p) const
 {
     fluid_player_stop(p);
-    fluid_player_join(p);
     delete_fluid_player(p);
 }
 void FluidBackend::Deleter::operator()(_fluid_audio_driver_t *p) const { delete_fluid_audio_driver(p); }
@@ -58,7 +57,7 @@ FluidBackend::~FluidBackend()
     driver_.reset();
     if (pacer_.joinable())
         pacer_.join();
-    player_.reset();
+    dropPlayer();
 }
 
 // Runs on the worker: everything that takes time (the synthesiser, the SoundFont, the sound output)
@@ -80,7 +79,7 @@ void FluidBackend::prepare()
             if (stopping_)
                 break;
             fluid_settings_setstr(settings_.get(), "audio.driver", name);
-            driver_.reset(new_fluid_audio_driver(settings_.get(), synth_.get()));
+            driver_.reset(new_fluid_audio_driver2(settings_.get(), &FluidBackend::render, this));
             if (driver_) {
                 output_ = QString::fromLatin1(name);
                 break;
@@ -105,6 +104,17 @@ void FluidBackend::start()
     }
 }
 
+// The sound output's thread asks for each block of sound here.
+int FluidBackend::render(void *self, int len, int nfx, float *fx[], int nout, float *out[])
+{
+    auto *b = static_cast<FluidBackend *>(self);
+    std::lock_guard lock(b->render_);
+    // Outputs without effect buffers get the effects mixed into the sound itself.
+    if (!fx)
+        return fluid_synth_process(b->synth_.get(), len, nout, out, nout, out);
+    return fluid_synth_process(b->synth_.get(), len, nfx, fx, nout, out);
+}
+
 // With no sound output the synthesiser is still run in real time, into silence, so that songs take
 // as long as they would with sound and end when they should.
 void FluidBackend::pace()
@@ -116,7 +126,10 @@ void FluidBackend::pace()
     std::vector<float> left(count), right(count);
     auto next = std::chrono::steady_clock::now();
     while (!stopping_) {
-        fluid_synth_write_float(synth_.get(), frames, left.data(), 0, 1, right.data(), 0, 1);
+        {
+            std::lock_guard lock(render_);
+            fluid_synth_write_float(synth_.get(), frames, left.data(), 0, 1, right.data(), 0, 1);
+        }
         next += std::chrono::milliseconds(10);
         std::this_thread::sleep_until(next);
     }
@@ -143,7 +156,7 @@ bool FluidBackend::open(const QString &path)
 void FluidBackend::close()
 {
     poll_.stop();
-    player_.reset();
+    dropPlayer();
     if (ready_ && synth_)
         fluid_synth_all_sounds_off(synth_.get(), -1);
     bytes_.clear();
@@ -155,7 +168,7 @@ void FluidBackend::close()
 
 void FluidBackend::startPlayer(long long fromTick)
 {
-    player_.reset();
+    std::lock_guard lock(render_);
     player_.reset(new_fluid_player(synth_.get()));
     if (!player_)
         return;
@@ -163,6 +176,12 @@ void FluidBackend::startPlayer(long long fromTick)
     fluid_player_play(player_.get());
     if (fromTick > 0)
         fluid_player_seek(player_.get(), int(fromTick));
+}
+
+void FluidBackend::dropPlayer()
+{
+    std::lock_guard lock(render_);
+    player_.reset();
 }
 
 void FluidBackend::play(bool fromStart)
@@ -188,7 +207,7 @@ void FluidBackend::pause()
     if (!playing_)
         return;
     pausedTick_ = currentTick();
-    player_.reset();
+    dropPlayer();
     if (ready_ && synth_)
         fluid_synth_all_sounds_off(synth_.get(), -1);
     playing_ = false;
@@ -214,7 +233,7 @@ void FluidBackend::poll()
     if (tick < info_.lastNoteTick && fluid_player_get_status(player_.get()) != FLUID_PLAYER_DONE)
         return;
     poll_.stop();
-    player_.reset();
+    dropPlayer();
     playing_ = false;
     pausedTick_ = 0;
     emit finished();

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <atomic>
 #include <memory>
+#include <mutex>
 #include <thread>
 
 struct _fluid_hashtable_t;
@@ -52,8 +53,10 @@ private:
     void prepare();
     void start();
     void startPlayer(long long fromTick);
+    void dropPlayer();
     void poll();
     void pace();
+    static int render(void *self, int len, int nfx, float *fx[], int nout, float *out[]);
 
     Options options_;
     // Declared so that they are destroyed in the order FluidSynth requires: the sound output first,
@@ -63,6 +66,9 @@ private:
     std::unique_ptr<_fluid_player_t, Deleter> player_;
     std::unique_ptr<_fluid_audio_driver_t, Deleter> driver_;
 
+    // FluidSynth's player may not be created or deleted while the synthesiser renders (its timer
+    // runs inside the rendering): both happen under this lock, on whatever thread renders.
+    std::mutex render_;
     std::thread worker_;
     std::thread pacer_;
     std::atomic<bool> ready_{false};

@@ -1,0 +1,48 @@
+// Any bytes as a picture file, cut into any number of tiles: the picture clip must read what it can,
+// refuse the rest, and never cut outside the picture.
+#include "platform/picture_clip.h"
+
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <QFile>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    static int argc = 1;
+    static char name[] = "fuzz_picture";
+    static char *argv[] = {name, nullptr};
+    static QGuiApplication *app = [] {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return new QGuiApplication(argc, argv);
+    }();
+    static QTemporaryDir dir;
+    (void)app;
+    if (size < 1)
+        return 0;
+    // The first byte chooses the tiles per side (1 ... 16) and the detail wanted.
+    const int side = 1 + data[0] % 16;
+    const int tile = 8 + (data[0] >> 4) * 4;
+    const QString path = dir.filePath(QStringLiteral("input.jpg"));
+    {
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return 0;
+        f.write(reinterpret_cast<const char *>(data + 1), qint64(size - 1));
+    }
+    PictureClip clip;
+    if (!clip.load(path, QSize(side * tile, side * tile)))
+        return 0;
+    clip.ClipWidth = clip.Width() / side;
+    clip.ClipHeight = clip.Height() / side;
+    clip.StretchX = clip.StretchY = tile;
+    for (int r = 0; r < side; ++r)
+        for (int c = 0; c < side; ++c) {
+            clip.ClipX = c * clip.ClipWidth;
+            clip.ClipY = r * clip.ClipHeight;
+            const QImage piece = clip.Clip();
+            if (!piece.isNull() && piece.size() != QSize(tile, tile))
+                __builtin_trap();
+        }
+    return 0;
+}
