@@ -31,16 +31,6 @@ inline double peakMB()
     return 0;
 }
 
-// Current resident memory, in megabytes.
-inline double residentMB()
-{
-    QFile f(QStringLiteral("/proc/self/statm"));
-    if (!f.open(QIODevice::ReadOnly))
-        return 0;
-    const QList<QByteArray> parts = f.readAll().split(' ');
-    return parts.size() > 1 ? parts[1].toDouble() * 4096 / (1024 * 1024) : 0;
-}
-
 // One figure: name, value, unit, target; printed as a line the table script reads.
 inline void figure(const char *name, double value, const char *unit, const char *target)
 {

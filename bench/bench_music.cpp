@@ -8,31 +8,13 @@
 
 #include <QApplication>
 
-namespace {
-QByteArray song(int notes)
-{
-    QByteArray track("\x00\xff\x51\x03\x07\xa1\x20\x00\xc0\x00", 10);
-    for (int i = 0; i < notes; ++i) {
-        track.append(QByteArray("\x00\x90", 2)).append(char(60 + i % 12)).append(char(0x50));
-        track.append(QByteArray("\x83\x60\x80", 3)).append(char(60 + i % 12)).append(char(0));
-    }
-    track.append(QByteArray("\x00\xff\x2f\x00", 4));
-    QByteArray b("MThd\0\0\0\x06\0\0\0\x01\x01\xe0MTrk", 18);
-    const int n = int(track.size());
-    b.append(char(n >> 24)).append(char(n >> 16)).append(char(n >> 8)).append(char(n));
-    return b + track;
-}
-} // namespace
-
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     ProgramFolder folder;
-    const char *names[] = {"inds_01", "inds_02", "inds_03", "inds_04", "inds_05",
-                           "inds_06", "M01oejjd", "Gd_vibes", "Scopa", "Sevilana"};
-    for (const char *n : names)
-        folder.addFile(QStringLiteral("Music/%1.mid").arg(QString::fromLatin1(n)), song(3));
-    const double seconds = midi::parse(song(3)).seconds;
+    for (const QString &n : songNames())
+        folder.addFile(QStringLiteral("Music/%1.mid").arg(n), shortSong(3));
+    const double seconds = midi::parse(shortSong(3)).seconds;
 
     Form1Context c;
     c.programFolder = folder.path();

@@ -127,3 +127,30 @@ QMap<int, int> tilesOnCells(Form1 &form)
                 on.insert(c, k);
     return on;
 }
+
+QByteArray shortSong(int notes, int key)
+{
+    QByteArray track("\x00\xff\x51\x03\x07\xa1\x20\x00\xc0\x00", 10);
+    for (int i = 0; i < notes; ++i) {
+        track.append(QByteArray("\x00\x90", 2)).append(char(key + i % 12)).append(char(0x50));
+        track.append(QByteArray("\x83\x60\x80", 3)).append(char(key + i % 12)).append(char(0));
+    }
+    track.append(QByteArray("\x00\xff\x2f\x00", 4));
+    QByteArray b("MThd\0\0\0\x06\0\0\0\x01\x01\xe0MTrk", 18);
+    const int n = int(track.size());
+    b.append(char(n >> 24)).append(char(n >> 16)).append(char(n >> 8)).append(char(n));
+    return b + track;
+}
+
+QStringList songNames()
+{
+    return {"inds_01", "inds_02", "inds_03", "inds_04", "inds_05", "inds_06", "M01oejjd", "Gd_vibes", "Scopa", "Sevilana"};
+}
+
+double residentMB()
+{
+    QFile f(QStringLiteral("/proc/self/statm"));
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    return f.readAll().split(' ').value(1).toDouble() * 4096 / (1024 * 1024);
+}

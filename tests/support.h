@@ -71,5 +71,12 @@ struct Game {
     std::unique_ptr<Form1> form;
 };
 
+// A Standard MIDI File of `notes` quarter notes at 120 beats a minute (half a second each).
+QByteArray shortSong(int notes, int key = 60);
+// The captions of the song menu, which are the songs' file names.
+QStringList songNames();
+// This process's resident memory, in megabytes.
+double residentMB();
+
 // The tiles standing on the board's cells (cell number -> tile number), read from their places.
 QMap<int, int> tilesOnCells(Form1 &form);

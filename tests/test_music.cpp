@@ -11,28 +11,10 @@
 
 namespace {
 
-const char *const songs[] = {"inds_01", "inds_02", "inds_03", "inds_04", "inds_05",
-                             "inds_06", "M01oejjd", "Gd_vibes", "Scopa", "Sevilana"};
-
-// A Standard MIDI File with `notes` quarter notes at 120 beats a minute (half a second each).
-QByteArray shortSong(int notes, int key = 60)
-{
-    QByteArray track("\x00\xff\x51\x03\x07\xa1\x20\x00\xc0\x00", 10);
-    for (int i = 0; i < notes; ++i) {
-        track.append(QByteArray("\x00\x90", 2)).append(char(key + i % 12)).append(char(0x50));
-        track.append(QByteArray("\x83\x60\x80", 3)).append(char(key + i % 12)).append(char(0));
-    }
-    track.append(QByteArray("\x00\xff\x2f\x00", 4));
-    QByteArray b("MThd\0\0\0\x06\0\0\0\x01\x01\xe0MTrk", 18);
-    const int n = int(track.size());
-    b.append(char(n >> 24)).append(char(n >> 16)).append(char(n >> 8)).append(char(n));
-    return b + track;
-}
-
 void allSongs(ProgramFolder &folder)
 {
-    for (const char *s : songs)
-        folder.addFile(QStringLiteral("Music/%1.mid").arg(QString::fromLatin1(s)), shortSong(2));
+    for (const QString &s : songNames())
+        folder.addFile(QStringLiteral("Music/%1.mid").arg(s), shortSong(2));
 }
 
 QStringList checked(Form1 &f)
@@ -110,9 +92,9 @@ void TestMusic::theEndOfASongStartsTheNextAndTenWrapsToOne()
         game.media->calls.clear();
         game.media->end();
         QCOMPARE(game->Brano, Integer(i));
-        QCOMPARE(checked(*game), (QStringList{"all", QString::fromLatin1(songs[i - 1])}));
+        QCOMPARE(checked(*game), (QStringList{"all", songNames()[i - 1]}));
         QCOMPARE(game.media->calls,
-                 (QStringList{"close", QStringLiteral("open %1.mid").arg(QString::fromLatin1(songs[i - 1])), "play"}));
+                 (QStringList{"close", QStringLiteral("open %1.mid").arg(songNames()[i - 1]), "play"}));
     }
     game.media->end();
     QCOMPARE(game->Brano, Integer(1));
@@ -280,8 +262,8 @@ void TestMusic::brokenSongsNeverCrashOrRaceThroughTheList()
 {
     QFETCH(QString, kind);
     ProgramFolder folder;
-    for (const char *s : songs) {
-        const QString name = QStringLiteral("Music/%1.mid").arg(QString::fromLatin1(s));
+    for (const QString &s : songNames()) {
+        const QString name = QStringLiteral("Music/%1.mid").arg(s);
         if (kind == u"empty")
             folder.addFile(name, QByteArray());
         else if (kind == u"random")

@@ -36,6 +36,8 @@ void Form1::files_Click()
     if (scelta_file)
         return;
     if (List1->isHidden()) {
+        // The lists open above whatever the board holds, the waiting animation's frames included.
+        List1->raise();
         List1->show();
         Text2->hide();
         for (int i = 1; i <= 6; ++i)
@@ -57,8 +59,10 @@ void Form1::List1_Click()
     const QString text = item->text();
     // A category folder removed since the scan leaves the picture list empty, and so hidden.
     File1->setPathAndPattern(paths::resolve(library_root, text), QStringLiteral("*.jpg"));
-    if (File1->ListCount() > 0)
+    if (File1->ListCount() > 0) {
+        File1->raise();
         File1->show();
+    }
     category_name = text;
     Timer1->setEnabled(false);
 }

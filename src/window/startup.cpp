@@ -112,7 +112,15 @@ void Form1::start()
         Form_Activate();
 }
 
-void Form1::about_Click() { Text2->setVisible(!Text2->isVisible()); }
+void Form1::about_Click()
+{
+    if (Text2->isVisible()) {
+        Text2->hide();
+    } else {
+        Text2->raise(); // above the tiles, whatever was carried last
+        Text2->show();
+    }
+}
 
 void Form1::CMquit_Click() { close(); }
 
