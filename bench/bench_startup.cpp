@@ -4,7 +4,6 @@
 #include "bench_common.h"
 #include "platform/fluid_backend.h"
 #include "window/form1.h"
-#include "window/looks.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -36,7 +35,6 @@ int child(int argc, char **argv, bool game)
         bare.show();
         return app.exec();
     }
-    looks::installFontSubstitutes();
     Form1Context context;
     context.programFolder = QStringLiteral(PROGRAM_DIR);
     context.media = std::make_unique<FluidBackend>();

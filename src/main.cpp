@@ -1,6 +1,5 @@
 #include "platform/fluid_backend.h"
 #include "window/form1.h"
-#include "window/looks.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -14,7 +13,6 @@ int main(int argc, char *argv[])
         return 1;
     }
     QApplication app(argc, argv);
-    looks::installFontSubstitutes();
 
     Form1Context context;
     context.programFolder = QCoreApplication::applicationDirPath();

@@ -4,21 +4,49 @@
 
 #include <QEventLoop>
 #include <QHBoxLayout>
-#include <QStyle>
+#include <QPainter>
 #include <QToolButton>
 
 namespace {
+
 constexpr int failureSpacingMs = 1000;
+
+enum class Glyph { Play, Pause, Stop };
+
+// The device buttons' symbols, drawn here rather than looked up in an icon theme at start-up.
+QIcon deviceIcon(Glyph glyph)
+{
+    QPixmap pm(16, 16);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 40, 40));
+    switch (glyph) {
+    case Glyph::Play:
+        p.drawPolygon(QPolygonF({QPointF(4, 2), QPointF(13, 8), QPointF(4, 14)}));
+        break;
+    case Glyph::Pause:
+        p.drawRect(QRectF(4, 3, 3, 10));
+        p.drawRect(QRectF(9, 3, 3, 10));
+        break;
+    case Glyph::Stop:
+        p.drawRect(QRectF(4, 4, 8, 8));
+        break;
+    }
+    return QIcon(pm);
 }
+
+} // namespace
 
 MMControl::MMControl(QWidget *parent, MediaBackend *backend) : QWidget(parent), backend_(backend)
 {
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
-    auto button = [&](QStyle::StandardPixmap icon, const QString &tip, const char *word) {
+    auto button = [&](Glyph glyph, const QString &tip, const char *word) {
         auto *b = new QToolButton(this);
-        b->setIcon(style()->standardIcon(icon));
+        b->setIcon(deviceIcon(glyph));
         b->setToolTip(tip);
         b->setAutoRaise(false);
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -27,9 +55,9 @@ MMControl::MMControl(QWidget *parent, MediaBackend *backend) : QWidget(parent), 
         row->addWidget(b);
         return b;
     };
-    playButton_ = button(QStyle::SP_MediaPlay, tr("Play"), "play");
-    pauseButton_ = button(QStyle::SP_MediaPause, tr("Pause"), "pause");
-    stopButton_ = button(QStyle::SP_MediaStop, tr("Stop"), "stop");
+    playButton_ = button(Glyph::Play, tr("Play"), "play");
+    pauseButton_ = button(Glyph::Pause, tr("Pause"), "pause");
+    stopButton_ = button(Glyph::Stop, tr("Stop"), "stop");
     failed_.setSingleShot(true);
     connect(&failed_, &QTimer::timeout, this, [this] {
         sinceFailure_.start();

@@ -3,10 +3,10 @@
 #include <QFont>
 
 // The window's fonts and colours. The design names Garamond, Arial and MS Sans Serif; they are
-// mapped here, once, to the closest fonts that the system packages give.
+// mapped here, once, to the closest fonts that the system packages give (EB Garamond, Liberation
+// Sans, DejaVu Sans).
 namespace looks {
 
-void installFontSubstitutes();
 QFont font(const QString &designFamily, double points, bool bold = false, bool italic = false);
 
 inline const QColor olive{128, 128, 0};
