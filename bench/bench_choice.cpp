@@ -68,7 +68,8 @@ int main(int argc, char **argv)
     QTemporaryDir solo;
     QDir(solo.path()).mkpath(QStringLiteral("Bench"));
     for (int i = 1; i <= 6; ++i)
-        QFile::copy(folder.file(QStringLiteral("frame%1.gif").arg(i)), solo.filePath(QStringLiteral("frame%1.gif").arg(i)));
+        QFile::copy(folder.file(QStringLiteral("frame%1.gif").arg(i)),
+                    solo.filePath(QStringLiteral("frame%1.gif").arg(i)));
     QFile::copy(folder.file(QStringLiteral("Bench/large.jpg")), solo.filePath(QStringLiteral("Bench/large.jpg")));
     QProcess child;
     child.start(QString::fromLocal8Bit(argv[0]), {QStringLiteral("--peak"), solo.path()});

@@ -16,7 +16,10 @@ inline double percentile(std::vector<double> v, double p)
     const size_t i = std::min(v.size() - 1, size_t(p / 100.0 * double(v.size() - 1) + 0.5));
     return v[i];
 }
-inline double median(std::vector<double> v) { return percentile(std::move(v), 50); }
+inline double median(std::vector<double> v)
+{
+    return percentile(std::move(v), 50);
+}
 
 // Peak resident memory of this program so far, in megabytes. (VmHWM starts afresh with the program;
 // getrusage's figure would carry over the parent's peak across fork and exec.)

@@ -2,9 +2,9 @@
 // refuse the rest, and never cut outside the picture.
 #include "platform/picture_clip.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
-#include <QFile>
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)

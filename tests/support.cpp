@@ -20,7 +20,10 @@ ProgramFolder::ProgramFolder()
         gen::writeGif(frames[i], dir_.filePath(QStringLiteral("frame%1.gif").arg(i + 1)));
 }
 
-void ProgramFolder::addFolder(const QString &relative) { QDir(dir_.path()).mkpath(relative); }
+void ProgramFolder::addFolder(const QString &relative)
+{
+    QDir(dir_.path()).mkpath(relative);
+}
 
 void ProgramFolder::addFile(const QString &relative, const QByteArray &bytes)
 {
@@ -36,7 +39,8 @@ void ProgramFolder::addPicture(const QString &category, const QString &fileName,
     QVERIFY(img.save(dir_.filePath(category + u'/' + fileName), "JPEG", 95));
     if (withModel)
         QVERIFY(img.scaled(120, 90, Qt::KeepAspectRatio)
-                    .save(dir_.filePath(category + QStringLiteral("/model/") + fileName.chopped(4) + QStringLiteral(".mod")),
+                    .save(dir_.filePath(category + QStringLiteral("/model/") + fileName.chopped(4) +
+                                        QStringLiteral(".mod")),
                           "PNG"));
 }
 
@@ -116,7 +120,10 @@ void Game::drag(PictureBox *tile, QPoint corner, int steps)
     QTest::mouseRelease(tile, Qt::LeftButton, {}, tile->mapFrom(surface, corner + grab));
 }
 
-void Game::dropOnCell(int k, int c) { drag(form->Picture2[k], form->Picture1[c]->pos()); }
+void Game::dropOnCell(int k, int c)
+{
+    drag(form->Picture2[k], form->Picture1[c]->pos());
+}
 
 QMap<int, int> tilesOnCells(Form1 &form)
 {
@@ -144,7 +151,8 @@ QByteArray shortSong(int notes, int key)
 
 QStringList songNames()
 {
-    return {"inds_01", "inds_02", "inds_03", "inds_04", "inds_05", "inds_06", "M01oejjd", "Gd_vibes", "Scopa", "Sevilana"};
+    return {"inds_01", "inds_02",  "inds_03",  "inds_04", "inds_05",
+            "inds_06", "M01oejjd", "Gd_vibes", "Scopa",   "Sevilana"};
 }
 
 double residentMB()

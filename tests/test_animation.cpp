@@ -1,9 +1,9 @@
 // The waiting animation: frames flashed one at a time on a 6 x 6 grid over the board, the blinking
 // strip, the end of the run when a picture is chosen, and its low cost while the player hesitates.
+#include "platform/file_list.h"
 #include "platform/label.h"
 #include "platform/twips.h"
 #include "platform/vb_timer.h"
-#include "platform/file_list.h"
 #include "support.h"
 
 #include <QPushButton>

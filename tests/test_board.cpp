@@ -1,8 +1,8 @@
 // The board: cutting the picture into tiles, laying out tray and board, shuffling, "Reshuffle",
 // and the tile-count option.
+#include "platform/file_list.h"
 #include "platform/label.h"
 #include "platform/twips.h"
-#include "platform/file_list.h"
 #include "support.h"
 
 #include <QPainter>
@@ -50,8 +50,8 @@ void TestBoard::cuttingGivesEachTileItsPiece()
     img.fill(Qt::white);
     {
         QPainter p(&img);
-        p.drawImage(QRect(0, 0, piece.width() * side, piece.height() * side), gridPicture(piece.width() * side,
-                                                                                          piece.height() * side, side));
+        p.drawImage(QRect(0, 0, piece.width() * side, piece.height() * side),
+                    gridPicture(piece.width() * side, piece.height() * side, side));
     }
     folder.addPicture(QStringLiteral("Test"), QStringLiteral("p.jpg"), img);
     Game game(folder);
@@ -94,7 +94,8 @@ void TestBoard::trayAndBoardAreLaidOutRowByRow()
     QCOMPARE(f.Picture2[f.trayOrder()[6]]->y(), f.Picture1[6]->y());
     QCOMPARE(f.Picture1[6]->x(), f.Picture1[1]->x());
     // The preview panel beside the board.
-    QCOMPARE(f.Picture3->pos(), QPoint(twips::toPixels(0.547 * w), twips::toPixels(twips::top(f.Label1) + 1.1 * twips::width(f.Label1))));
+    QCOMPARE(f.Picture3->pos(),
+             QPoint(twips::toPixels(0.547 * w), twips::toPixels(twips::top(f.Label1) + 1.1 * twips::width(f.Label1))));
     QCOMPARE(f.Label6->width(), twips::toPixels(1.065 * twips::width(f.Picture3)));
     QCOMPARE(f.Label9->y(), f.Label7->y());
 }
@@ -152,8 +153,8 @@ void TestBoard::reshuffleClearsThePlay()
     Form1 &f = *game;
     f.tessere[1]->trigger();
     game.choose(QStringLiteral("Test"), QStringLiteral("p.jpg"));
-    game.dropOnCell(1, 1);  // right, and locked
-    game.dropOnCell(2, 5);  // wrong
+    game.dropOnCell(1, 1); // right, and locked
+    game.dropOnCell(2, 5); // wrong
     QCOMPARE(f.nTess, Integer(1));
     QVERIFY(!f.Picture2[1]->isEnabled());
     f.about->trigger();

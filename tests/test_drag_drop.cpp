@@ -1,8 +1,8 @@
 // Playing: tiles carried with real mouse events, the rules of a drop, counting, locking, the beep,
 // the play options and completion; and a long random game that checks the board after every event.
+#include "platform/file_list.h"
 #include "platform/label.h"
 #include "platform/twips.h"
-#include "platform/file_list.h"
 #include "support.h"
 
 #include <QPlainTextEdit>
@@ -309,7 +309,8 @@ void TestDragDrop::randomPlayKeepsTheBoardConsistent()
         return 1;
     };
     int rightDrops = 0, landings = 0, lastRight = 0, lastOnBoard = 0;
-    const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::LeftButton, Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
+    const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::LeftButton, Qt::LeftButton, Qt::RightButton,
+                                       Qt::MiddleButton};
     for (int event = 0; event < 5000; ++event) {
         const int what = pick(100);
         if (what < 2) {

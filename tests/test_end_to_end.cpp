@@ -39,8 +39,9 @@ void TestEndToEnd::initTestCase()
     for (int n = 91; n < 140 && display_.isEmpty(); ++n) {
         if (QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
             continue;
-        xvfb_.start(QStringLiteral("Xvfb"), {QStringLiteral(":%1").arg(n), QStringLiteral("-screen"), QStringLiteral("0"),
-                                             QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        xvfb_.start(QStringLiteral("Xvfb"),
+                    {QStringLiteral(":%1").arg(n), QStringLiteral("-screen"), QStringLiteral("0"),
+                     QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
         xvfb_.waitForStarted();
         for (int i = 0; i < 50 && xvfb_.state() == QProcess::Running; ++i) {
             if (QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n))) {
@@ -95,7 +96,8 @@ QString TestEndToEnd::startGame(QProcess &game, const QString &program)
     game.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     game.start(program, {});
     for (int i = 0; i < 100; ++i) {
-        const QString id = run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--name"), caption});
+        const QString id =
+            run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--name"), caption});
         if (!id.isEmpty()) {
             // Ready when it has painted: the white board frame shows on the screen.
             for (int j = 0; j < 100 && surfaceTop(screenshot()) < 0; ++j)
@@ -137,7 +139,8 @@ bool TestEndToEnd::sendCloseRequest(const QString &windowId)
     if (xcb_connection_has_error(c))
         return false;
     auto atom = [c](const char *name) {
-        xcb_intern_atom_reply_t *r = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(strlen(name)), name), nullptr);
+        xcb_intern_atom_reply_t *r =
+            xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(strlen(name)), name), nullptr);
         const xcb_atom_t a = r ? r->atom : 0;
         free(r);
         return a;
@@ -162,7 +165,8 @@ QString TestEndToEnd::makeProgramFolder(QTemporaryDir &dir)
 {
     ProgramFolder folder;
     for (int i = 1; i <= 6; ++i)
-        QFile::copy(folder.file(QStringLiteral("frame%1.gif").arg(i)), dir.filePath(QStringLiteral("frame%1.gif").arg(i)));
+        QFile::copy(folder.file(QStringLiteral("frame%1.gif").arg(i)),
+                    dir.filePath(QStringLiteral("frame%1.gif").arg(i)));
     QDir(dir.path()).mkpath(QStringLiteral("Colours/model"));
     gridPicture(800, 800, 4).save(dir.filePath(QStringLiteral("Colours/grid.jpg")), "JPEG", 95);
     const QString program = dir.filePath(QStringLiteral("vareriz"));
@@ -191,8 +195,9 @@ void TestEndToEnd::theWindowOpensLaidOutAndClosesOnRequest()
     QVERIFY(sendCloseRequest(id));
     const bool ended = game.state() == QProcess::NotRunning || game.waitForFinished(20000);
     if (!ended)
-        qWarning("sent to %s; windows now: %s", qPrintable(id),
-                 qPrintable(run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--name"), caption})));
+        qWarning(
+            "sent to %s; windows now: %s", qPrintable(id),
+            qPrintable(run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--name"), caption})));
     QVERIFY(ended);
     QCOMPARE(game.exitStatus(), QProcess::NormalExit);
     QCOMPARE(game.exitCode(), 0);
@@ -251,8 +256,10 @@ void TestEndToEnd::aWholeGameIsPlayedToCongratulations()
     QCOMPARE(shot.pixelColor(565, top + 35), QColor(255, 255, 128));
     // And the picture is whole: each cell shows its own colour.
     for (int k = 1; k <= 16; ++k) {
-        const QColor c = shot.pixelColor(origin + (k - 1) % 4 * step + step / 2, top + origin + (k - 1) / 4 * step + step / 2);
-        QVERIFY2(std::abs(c.hue() - pieceColour(k, 4).hue()) < 12 || c.saturation() < 40, qPrintable(QString::number(k)));
+        const QColor c =
+            shot.pixelColor(origin + (k - 1) % 4 * step + step / 2, top + origin + (k - 1) / 4 * step + step / 2);
+        QVERIFY2(std::abs(c.hue() - pieceColour(k, 4).hue()) < 12 || c.saturation() < 40,
+                 qPrintable(QString::number(k)));
     }
     click(871, top + 668 + 10); // Quit
     QVERIFY(game.state() == QProcess::NotRunning || game.waitForFinished(20000));
@@ -263,7 +270,7 @@ void TestEndToEnd::theInstalledGameFindsItsLibrary()
 {
     QTemporaryDir prefix;
     QCOMPARE(QProcess::execute(QStringLiteral("cmake"), {QStringLiteral("--install"), QStringLiteral(BUILD_DIR),
-                                                          QStringLiteral("--prefix"), prefix.path()}),
+                                                         QStringLiteral("--prefix"), prefix.path()}),
              0);
     const QString link = prefix.filePath(QStringLiteral("bin/vareriz"));
     QVERIFY(QFileInfo(link).isSymLink());

@@ -1,8 +1,8 @@
 // Background music: the song menu, sequential mode, a chosen song, none; the multimedia control with
 // a recording stand-in and with real FluidSynth synthesis; broken song files.
+#include "platform/file_list.h"
 #include "platform/fluid_backend.h"
 #include "platform/mmcontrol.h"
-#include "platform/file_list.h"
 #include "support.h"
 
 #include <QElapsedTimer>

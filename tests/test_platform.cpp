@@ -91,7 +91,8 @@ void TestPlatform::missingPathsComeBackAsGiven()
 {
     QTemporaryDir dir;
     QDir(dir.path()).mkpath(QStringLiteral("Music"));
-    QCOMPARE(paths::resolve(dir.path(), QStringLiteral("music/none/x.mid")), dir.filePath(QStringLiteral("Music/none/x.mid")));
+    QCOMPARE(paths::resolve(dir.path(), QStringLiteral("music/none/x.mid")),
+             dir.filePath(QStringLiteral("Music/none/x.mid")));
     QVERIFY(!QFileInfo::exists(paths::resolve(dir.path(), QStringLiteral("music/none/x.mid"))));
 }
 

@@ -18,7 +18,10 @@ private slots:
     void generatingTwiceGivesTheSameBytes();
 };
 
-static QString programDir() { return QStringLiteral(PROGRAM_DIR); }
+static QString programDir()
+{
+    return QStringLiteral(PROGRAM_DIR);
+}
 
 static QStringList categories()
 {
@@ -39,7 +42,8 @@ void TestSampleLibrary::everyPictureHasADecodableModel()
             reader.setDecideFormatFromContent(true);
             QCOMPARE(reader.format(), QByteArray("jpeg"));
             QVERIFY2(!reader.read().isNull(), qPrintable(p));
-            const QImage model(programDir() + u'/' + c + QStringLiteral("/model/") + p.chopped(4) + QStringLiteral(".mod"));
+            const QImage model(programDir() + u'/' + c + QStringLiteral("/model/") + p.chopped(4) +
+                               QStringLiteral(".mod"));
             QVERIFY2(!model.isNull(), qPrintable(p));
             QVERIFY(model.width() <= 136 && model.height() <= 136);
         }
@@ -75,8 +79,8 @@ void TestSampleLibrary::theFramesAreSmallGifs()
 
 void TestSampleLibrary::everySongIsAStandardMidiFileOfTheRightLength()
 {
-    const char *names[] = {"inds_01", "inds_02", "inds_03", "inds_04", "inds_05",
-                           "inds_06", "M01oejjd", "Gd_vibes", "Scopa", "Sevilana"};
+    const char *names[] = {"inds_01", "inds_02",  "inds_03",  "inds_04", "inds_05",
+                           "inds_06", "M01oejjd", "Gd_vibes", "Scopa",   "Sevilana"};
     QSet<QByteArray> seen;
     for (const char *n : names) {
         QFile f(programDir() + QStringLiteral("/Music/%1.mid").arg(QString::fromLatin1(n)));
@@ -84,7 +88,8 @@ void TestSampleLibrary::everySongIsAStandardMidiFileOfTheRightLength()
         const QByteArray bytes = f.readAll();
         const MidiInfo info = midi::parse(bytes);
         QVERIFY2(info.ok, qPrintable(info.error));
-        QVERIFY2(info.seconds >= 40 && info.seconds <= 120, qPrintable(QStringLiteral("%1: %2 s").arg(n).arg(info.seconds)));
+        QVERIFY2(info.seconds >= 40 && info.seconds <= 120,
+                 qPrintable(QStringLiteral("%1: %2 s").arg(n).arg(info.seconds)));
         QVERIFY(info.notes > 100);
         seen.insert(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256));
     }

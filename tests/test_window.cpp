@@ -164,10 +164,19 @@ void TestWindow::aboutTogglesAndClicksHideIt()
     const std::vector<std::pair<const char *, std::function<void()>>> hiders = {
         {"text itself", [&] { QTest::mouseClick(f.Text2->viewport(), Qt::LeftButton); }},
         {"olive bar", [&] { QTest::mouseClick(f.Label5, Qt::LeftButton, {}, QPoint(2, 2)); }},
-        {"library label", [&] { f.Label9->show(); QTest::mouseClick(f.Label9, Qt::LeftButton); f.Label9->hide(); }},
+        {"library label",
+         [&] {
+             f.Label9->show();
+             QTest::mouseClick(f.Label9, Qt::LeftButton);
+             f.Label9->hide();
+         }},
         {"instruction strip", [&] { QTest::mouseClick(f.Label8, Qt::LeftButton); }},
         {"board frame", [&] { QTest::mouseClick(f.Label1, Qt::LeftButton); }},
-        {"banner", [&] { f.LBLcongrat->show(); QTest::mouseClick(f.LBLcongrat, Qt::LeftButton); }},
+        {"banner",
+         [&] {
+             f.LBLcongrat->show();
+             QTest::mouseClick(f.LBLcongrat, Qt::LeftButton);
+         }},
         {"options menu", [&] { emit f.options->aboutToShow(); }},
         {"music menu", [&] { emit f.music->aboutToShow(); }},
         {"background, right button", [&] { QTest::mousePress(f.surface, Qt::RightButton, {}, QPoint(1000, 600)); }},

@@ -11,15 +11,15 @@ namespace gen {
 namespace {
 
 struct Style {
-    int root;          // MIDI note of the key's tonic, in the melody's octave
-    const int *mode;   // seven steps of the scale
-    int beats;         // per bar: 3 or 4
+    int root;        // MIDI note of the key's tonic, in the melody's octave
+    const int *mode; // seven steps of the scale
+    int beats;       // per bar: 3 or 4
     int bpm;
-    int seconds;       // length aimed at
+    int seconds;                     // length aimed at
     int melody, accompaniment, bass; // General MIDI programs
-    int accStyle;      // 0 held chords, 1 arpeggio, 2 waltz
-    int drums;         // 0 none, 1 soft kit, 2 castanets and claps
-    const int *progression; // scale degrees, one per bar, 8 of them
+    int accStyle;                    // 0 held chords, 1 arpeggio, 2 waltz
+    int drums;                       // 0 none, 1 soft kit, 2 castanets and claps
+    const int *progression;          // scale degrees, one per bar, 8 of them
 };
 
 const int major[7] = {0, 2, 4, 5, 7, 9, 11};
@@ -34,15 +34,15 @@ const int jazzProg[8] = {1, 4, 0, 5, 1, 4, 0, 0};
 const int andalusian[8] = {3, 2, 1, 0, 3, 2, 1, 0};
 
 const Style styles[10] = {
-    {64, major, 4, 84, 70, 0, 48, 32, 0, 0, popProg},       // inds_01: piano over strings
-    {62, dorian, 4, 92, 75, 11, 89, 35, 1, 1, minorProg},   // inds_02: vibraphone, warm pad
-    {67, major, 3, 96, 65, 73, 24, 32, 2, 0, softProg},     // inds_03: flute and guitar waltz
-    {60, minor, 4, 78, 80, 4, 91, 38, 0, 1, minorProg},     // inds_04: electric piano, choir
-    {65, major, 4, 100, 60, 12, 46, 42, 1, 0, popProg},     // inds_05: marimba and harp
-    {62, minor, 3, 88, 70, 71, 48, 45, 2, 0, minorProg},    // inds_06: clarinet, strings, pizzicato
-    {72, major, 4, 90, 55, 10, 8, 32, 1, 0, softProg},      // M01oejjd: music box and celesta
-    {65, dorian, 4, 104, 75, 11, 26, 32, 1, 1, jazzProg},   // Gd_vibes: vibes and jazz guitar
-    {64, major, 3, 120, 70, 21, 24, 58, 2, 0, popProg},     // Scopa: accordion waltz
+    {64, major, 4, 84, 70, 0, 48, 32, 0, 0, popProg},         // inds_01: piano over strings
+    {62, dorian, 4, 92, 75, 11, 89, 35, 1, 1, minorProg},     // inds_02: vibraphone, warm pad
+    {67, major, 3, 96, 65, 73, 24, 32, 2, 0, softProg},       // inds_03: flute and guitar waltz
+    {60, minor, 4, 78, 80, 4, 91, 38, 0, 1, minorProg},       // inds_04: electric piano, choir
+    {65, major, 4, 100, 60, 12, 46, 42, 1, 0, popProg},       // inds_05: marimba and harp
+    {62, minor, 3, 88, 70, 71, 48, 45, 2, 0, minorProg},      // inds_06: clarinet, strings, pizzicato
+    {72, major, 4, 90, 55, 10, 8, 32, 1, 0, softProg},        // M01oejjd: music box and celesta
+    {65, dorian, 4, 104, 75, 11, 26, 32, 1, 1, jazzProg},     // Gd_vibes: vibes and jazz guitar
+    {64, major, 3, 120, 70, 21, 24, 58, 2, 0, popProg},       // Scopa: accordion waltz
     {64, harmonic, 3, 132, 80, 24, 24, 32, 2, 2, andalusian}, // Sevilana: guitar and castanets
 };
 
@@ -117,19 +117,19 @@ int scaleNote(const Style &s, int index)
 
 const std::vector<SongSpec> &songSpecs()
 {
-    static const std::vector<SongSpec> specs = {{"inds_01", 101}, {"inds_02", 102}, {"inds_03", 103},
-                                                {"inds_04", 104}, {"inds_05", 105}, {"inds_06", 106},
-                                                {"M01oejjd", 107}, {"Gd_vibes", 108}, {"Scopa", 109},
-                                                {"Sevilana", 110}};
+    static const std::vector<SongSpec> specs = {
+        {"inds_01", 101}, {"inds_02", 102},  {"inds_03", 103},  {"inds_04", 104}, {"inds_05", 105},
+        {"inds_06", 106}, {"M01oejjd", 107}, {"Gd_vibes", 108}, {"Scopa", 109},   {"Sevilana", 110}};
     return specs;
 }
 
 QByteArray composeSong(const SongSpec &spec)
 {
     const auto &all = songSpecs();
-    const size_t index = size_t(std::find_if(all.begin(), all.end(), [&](const SongSpec &s) {
-                                    return s.seed == spec.seed;
-                                }) - all.begin()) % 10;
+    const size_t index =
+        size_t(std::find_if(all.begin(), all.end(), [&](const SongSpec &s) { return s.seed == spec.seed; }) -
+               all.begin()) %
+        10;
     const Style &s = styles[index];
     Rng rng(spec.seed);
     const long long bar = ppq * s.beats;

@@ -16,9 +16,18 @@ constexpr double pi = 3.14159265358979323846;
 struct Col {
     double r, g, b;
 };
-Col operator+(Col a, Col b) { return {a.r + b.r, a.g + b.g, a.b + b.b}; }
-Col operator*(Col a, double k) { return {a.r * k, a.g * k, a.b * k}; }
-Col mix(Col a, Col b, double t) { return a * (1 - t) + b * t; }
+Col operator+(Col a, Col b)
+{
+    return {a.r + b.r, a.g + b.g, a.b + b.b};
+}
+Col operator*(Col a, double k)
+{
+    return {a.r * k, a.g * k, a.b * k};
+}
+Col mix(Col a, Col b, double t)
+{
+    return a * (1 - t) + b * t;
+}
 QRgb rgb(Col c)
 {
     auto ch = [](double v) { return int(std::clamp(v, 0.0, 1.0) * 255.0 + 0.5); };
@@ -138,7 +147,7 @@ QImage landscape(const PictureSpec &s, int kind)
         const double shade = fbm(x / u * 9, y / u * 14, 5, seed + 2);
         c = mix(c, mix(cloud * 0.75, cloud, shade), m * 0.85);
         const double d = std::hypot(x - sunX, y - sunY) / u;
-        c = c + Col{1.0, 0.85, 0.5} * (0.5 * std::exp(-d * 9)) ;
+        c = c + Col{1.0, 0.85, 0.5} * (0.5 * std::exp(-d * 9));
         if (d < 0.045)
             c = mix(c, Col{1.0, 0.95, 0.75}, 0.9);
         return c;
@@ -167,7 +176,8 @@ QImage landscape(const PictureSpec &s, int kind)
             return sky(x, y);
         const double depth = double(layer) / (layers - 1);
         const double top = ridges[size_t(layer) * size_t(w) + size_t(x)];
-        const double tex = fbm(x / u * (14 + 20 * depth), y / u * (14 + 20 * depth), 6, seed + 40u + std::uint32_t(layer));
+        const double tex =
+            fbm(x / u * (14 + 20 * depth), y / u * (14 + 20 * depth), 6, seed + 40u + std::uint32_t(layer));
         Col c = colour[layer] * (0.65 + 0.6 * tex);
         if (kind == 2) {
             const double ripple = std::sin((x + y * 2.5) / (5 + 6 * depth) + tex * 9);
@@ -193,7 +203,8 @@ QImage julia(const PictureSpec &s, bool mandelbrot)
     Rng rng(s.seed);
     const Palette pal = palette(rng);
     const int w = s.width, h = s.height;
-    const std::complex<double> cs[] = {{-0.8, 0.156}, {-0.7269, 0.1889}, {0.285, 0.01}, {-0.4, 0.6}, {-0.70176, -0.3842}};
+    const std::complex<double> cs[] = {
+        {-0.8, 0.156}, {-0.7269, 0.1889}, {0.285, 0.01}, {-0.4, 0.6}, {-0.70176, -0.3842}};
     const std::complex<double> c0 = cs[s.seed % 5];
     const double cx = mandelbrot ? -0.7453 : 0.0, cy = mandelbrot ? 0.1127 : 0.0;
     const double span = mandelbrot ? 0.012 : 2.6;
@@ -404,26 +415,16 @@ QImage city(const PictureSpec &s, bool harbour)
 const std::vector<PictureSpec> &pictureSpecs()
 {
     static const std::vector<PictureSpec> specs = {
-        {"Landscapes", "Alpine dawn", 1024, 768, 0, 11},
-        {"Landscapes", "Sea view", 1600, 1000, 1, 12},
-        {"Landscapes", "Desert dunes", 2400, 1000, 2, 13},
-        {"Landscapes", "Autumn valley", 1200, 900, 0, 14},
-        {"Landscapes", "Great panorama", 4000, 3000, 0, 15},
-        {"Fractals", "Julia garden", 1000, 1000, 3, 21},
-        {"Fractals", "Seahorse valley", 1280, 960, 4, 22},
-        {"Fractals", "Julia lace", 900, 1200, 3, 23},
-        {"Fractals", "Complex waves", 1400, 1050, 5, 24},
-        {"Fractals", "Spiral dust", 1200, 900, 3, 25},
-        {"Mosaics", "Cathedral window", 900, 1200, 6, 31},
-        {"Mosaics", "Garden mosaic", 1200, 900, 6, 32},
-        {"Mosaics", "Harlequin tiles", 1024, 1024, 7, 33},
-        {"Mosaics", "Roman floor", 1300, 975, 9, 34},
-        {"Mosaics", "Kaleidoscope", 1000, 1000, 8, 35},
-        {"Cities", "Night harbour", 1600, 1000, 11, 41},
-        {"Cities", "Neon avenue", 1200, 900, 10, 42},
-        {"Cities", "Old town lights", 1024, 768, 10, 43},
-        {"Cities", "Skyline at dusk", 2100, 900, 11, 44},
-        {"Cities", "Tower blocks", 900, 1200, 10, 45},
+        {"Landscapes", "Alpine dawn", 1024, 768, 0, 11},     {"Landscapes", "Sea view", 1600, 1000, 1, 12},
+        {"Landscapes", "Desert dunes", 2400, 1000, 2, 13},   {"Landscapes", "Autumn valley", 1200, 900, 0, 14},
+        {"Landscapes", "Great panorama", 4000, 3000, 0, 15}, {"Fractals", "Julia garden", 1000, 1000, 3, 21},
+        {"Fractals", "Seahorse valley", 1280, 960, 4, 22},   {"Fractals", "Julia lace", 900, 1200, 3, 23},
+        {"Fractals", "Complex waves", 1400, 1050, 5, 24},    {"Fractals", "Spiral dust", 1200, 900, 3, 25},
+        {"Mosaics", "Cathedral window", 900, 1200, 6, 31},   {"Mosaics", "Garden mosaic", 1200, 900, 6, 32},
+        {"Mosaics", "Harlequin tiles", 1024, 1024, 7, 33},   {"Mosaics", "Roman floor", 1300, 975, 9, 34},
+        {"Mosaics", "Kaleidoscope", 1000, 1000, 8, 35},      {"Cities", "Night harbour", 1600, 1000, 11, 41},
+        {"Cities", "Neon avenue", 1200, 900, 10, 42},        {"Cities", "Old town lights", 1024, 768, 10, 43},
+        {"Cities", "Skyline at dusk", 2100, 900, 11, 44},    {"Cities", "Tower blocks", 900, 1200, 10, 45},
     };
     return specs;
 }

@@ -10,10 +10,10 @@
 namespace gen {
 namespace {
 
-const QRgb framePalette[16] = {qRgb(255, 255, 255), qRgb(0, 0, 0),       qRgb(220, 30, 30),  qRgb(240, 130, 20),
-                               qRgb(240, 210, 20),  qRgb(60, 170, 40),    qRgb(20, 150, 160), qRgb(30, 80, 200),
-                               qRgb(130, 50, 190),  qRgb(220, 60, 160),   qRgb(128, 128, 0),  qRgb(150, 150, 150),
-                               qRgb(255, 180, 180), qRgb(180, 230, 160),  qRgb(170, 200, 255), qRgb(90, 50, 20)};
+const QRgb framePalette[16] = {qRgb(255, 255, 255), qRgb(0, 0, 0),       qRgb(220, 30, 30),   qRgb(240, 130, 20),
+                               qRgb(240, 210, 20),  qRgb(60, 170, 40),   qRgb(20, 150, 160),  qRgb(30, 80, 200),
+                               qRgb(130, 50, 190),  qRgb(220, 60, 160),  qRgb(128, 128, 0),   qRgb(150, 150, 150),
+                               qRgb(255, 180, 180), qRgb(180, 230, 160), qRgb(170, 200, 255), qRgb(90, 50, 20)};
 
 QPainterPath piece()
 {

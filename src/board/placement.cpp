@@ -26,4 +26,7 @@ void Form1::carryAway()
         --nTess;
 }
 
-void Form1::LBLcongrat_Click() { Text2->hide(); }
+void Form1::LBLcongrat_Click()
+{
+    Text2->hide();
+}

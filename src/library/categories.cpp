@@ -74,6 +74,12 @@ void Form1::Label1_Click()
     File1->hide();
 }
 
-void Form1::Label8_Click() { Label1_Click(); }
+void Form1::Label8_Click()
+{
+    Label1_Click();
+}
 
-void Form1::Form_MouseDown(int, int, double, double) { Label1_Click(); }
+void Form1::Form_MouseDown(int, int, double, double)
+{
+    Label1_Click();
+}

@@ -38,8 +38,7 @@ void Form1::File1_Click()
     if (!item)
         return;
     const QString fileName = item->text();
-    const QString picturePath =
-        paths::resolve(appPath(), category_name + u'/' + fileName);
+    const QString picturePath = paths::resolve(appPath(), category_name + u'/' + fileName);
 
     // The picture is read, and judged, before anything changes: a picture that cannot make a board
     // is refused and the window stays as it was.
@@ -51,11 +50,12 @@ void Form1::File1_Click()
         return;
     }
     if (PictureClip1.Width() < s || PictureClip1.Height() < s) {
-        tell(QStringLiteral("The picture \"%1\" cannot be used: at %2 x %3 pixels it is too small to cut into %4 tiles.")
-                 .arg(fileName)
-                 .arg(PictureClip1.Width())
-                 .arg(PictureClip1.Height())
-                 .arg(TessNum));
+        tell(
+            QStringLiteral("The picture \"%1\" cannot be used: at %2 x %3 pixels it is too small to cut into %4 tiles.")
+                .arg(fileName)
+                .arg(PictureClip1.Width())
+                .arg(PictureClip1.Height())
+                .arg(TessNum));
         PictureClip1.clear();
         return;
     }
@@ -66,8 +66,8 @@ void Form1::File1_Click()
     model = appPath() + u'/' + category_name + QStringLiteral("/model/") + base + QStringLiteral(".mod");
     Label7->setText(base);
     // Without a readable model the preview is made from the picture itself.
-    QImage preview = picture::load(paths::resolve(appPath(), category_name + QStringLiteral("/model/") + base +
-                                                                 QStringLiteral(".mod")));
+    QImage preview = picture::load(
+        paths::resolve(appPath(), category_name + QStringLiteral("/model/") + base + QStringLiteral(".mod")));
     if (preview.isNull())
         preview = PictureClip1.heldImage().scaled(previewDesign, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     Picture3->setPicture(fitPreview(preview));
@@ -126,4 +126,7 @@ void Form1::destroyBoard()
 #endif
 }
 
-void Form1::Picture3_Click() { Text2->hide(); }
+void Form1::Picture3_Click()
+{
+    Text2->hide();
+}

@@ -45,7 +45,10 @@ void Form1::nomusic_Click()
     MMC1->setCommand(QStringLiteral("close"));
 }
 
-void Form1::music_Click() { Text2->hide(); }
+void Form1::music_Click()
+{
+    Text2->hide();
+}
 
 void Form1::MMC1_Done(int NotifyCode)
 {

@@ -7,10 +7,7 @@
 template <typename T> class ControlArray
 {
 public:
-    void setTemplate(T *tpl)
-    {
-        items_.assign(1, tpl);
-    }
+    void setTemplate(T *tpl) { items_.assign(1, tpl); }
     T *operator[](int i) const { return i >= 0 && i < int(items_.size()) ? items_[size_t(i)] : nullptr; }
     bool exists(int i) const { return (*this)[i] != nullptr; }
     int ubound() const { return int(items_.size()) - 1; }

@@ -30,14 +30,23 @@ constexpr int pollMs = 40;
 
 } // namespace
 
-void FluidBackend::Deleter::operator()(_fluid_hashtable_t *p) const { delete_fluid_settings(p); }
-void FluidBackend::Deleter::operator()(_fluid_synth_t *p) const { delete_fluid_synth(p); }
+void FluidBackend::Deleter::operator()(_fluid_hashtable_t *p) const
+{
+    delete_fluid_settings(p);
+}
+void FluidBackend::Deleter::operator()(_fluid_synth_t *p) const
+{
+    delete_fluid_synth(p);
+}
 void FluidBackend::Deleter::operator()(_fluid_player_t *p) const
 {
     fluid_player_stop(p);
     delete_fluid_player(p);
 }
-void FluidBackend::Deleter::operator()(_fluid_audio_driver_t *p) const { delete_fluid_audio_driver(p); }
+void FluidBackend::Deleter::operator()(_fluid_audio_driver_t *p) const
+{
+    delete_fluid_audio_driver(p);
+}
 
 FluidBackend::FluidBackend() : FluidBackend(Options()) {}
 
@@ -135,7 +144,10 @@ void FluidBackend::pace()
     }
 }
 
-QString FluidBackend::output() const { return ready_ ? output_ : QString(); }
+QString FluidBackend::output() const
+{
+    return ready_ ? output_ : QString();
+}
 
 bool FluidBackend::open(const QString &path)
 {

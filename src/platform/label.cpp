@@ -22,7 +22,10 @@ void Label::setForeground(const QColor &c)
     setPalette(p);
 }
 
-QColor Label::background() const { return palette().color(QPalette::Window); }
+QColor Label::background() const
+{
+    return palette().color(QPalette::Window);
+}
 
 void Label::setBordered(bool on)
 {

@@ -187,7 +187,10 @@ Scan scan(const QByteArray &bytes)
 
 } // namespace
 
-MidiInfo parse(const QByteArray &bytes) { return scan(bytes).info; }
+MidiInfo parse(const QByteArray &bytes)
+{
+    return scan(bytes).info;
+}
 
 double secondsAt(const QByteArray &bytes, long long tick)
 {

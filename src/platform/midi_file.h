@@ -9,11 +9,11 @@ struct MidiInfo {
     QString error;
     int format = 0;
     int tracks = 0;
-    int division = 0;          // ticks per quarter note
-    long long endTick = 0;     // tick of the last event of any track
+    int division = 0;           // ticks per quarter note
+    long long endTick = 0;      // tick of the last event of any track
     long long lastNoteTick = 0; // tick of the last note-on or note-off
-    double seconds = 0;        // playing time up to the last note
-    int notes = 0;             // note-on events with a velocity
+    double seconds = 0;         // playing time up to the last note
+    int notes = 0;              // note-on events with a velocity
 };
 
 namespace midi {

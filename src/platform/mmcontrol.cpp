@@ -23,16 +23,12 @@ QIcon deviceIcon(Glyph glyph)
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(40, 40, 40));
     switch (glyph) {
-    case Glyph::Play:
-        p.drawPolygon(QPolygonF({QPointF(4, 2), QPointF(13, 8), QPointF(4, 14)}));
-        break;
+    case Glyph::Play: p.drawPolygon(QPolygonF({QPointF(4, 2), QPointF(13, 8), QPointF(4, 14)})); break;
     case Glyph::Pause:
         p.drawRect(QRectF(4, 3, 3, 10));
         p.drawRect(QRectF(9, 3, 3, 10));
         break;
-    case Glyph::Stop:
-        p.drawRect(QRectF(4, 4, 8, 8));
-        break;
+    case Glyph::Stop: p.drawRect(QRectF(4, 4, 8, 8)); break;
     }
     return QIcon(pm);
 }

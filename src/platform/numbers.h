@@ -11,7 +11,10 @@ using Long = std::int32_t;
 namespace num {
 
 // Nearest whole number, halves to even (the default rounding mode of the floating-point unit).
-inline double roundHalfEven(double v) { return std::nearbyint(v); }
+inline double roundHalfEven(double v)
+{
+    return std::nearbyint(v);
+}
 
 template <typename T> T clampedRound(double v)
 {
@@ -26,10 +29,19 @@ template <typename T> T clampedRound(double v)
 }
 
 // Out-of-range values saturate instead of stopping the program with an overflow.
-inline Integer CInt(double v) { return clampedRound<Integer>(v); }
-inline Long CLng(double v) { return clampedRound<Long>(v); }
+inline Integer CInt(double v)
+{
+    return clampedRound<Integer>(v);
+}
+inline Long CLng(double v)
+{
+    return clampedRound<Long>(v);
+}
 
 // The largest whole number not above v.
-inline double Int(double v) { return std::floor(v); }
+inline double Int(double v)
+{
+    return std::floor(v);
+}
 
 } // namespace num

@@ -21,8 +21,8 @@ static QString resolveComponent(const QString &dir, const QString &name)
         return exact;
     QDir d(dir);
     // System and hidden entries count too: a player's ".Mod" file is still the model.
-    const QStringList entries = d.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                            QDir::Name);
+    const QStringList entries =
+        d.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString &e : entries)
         if (e.compare(name, Qt::CaseInsensitive) == 0)
             return join(dir, e);

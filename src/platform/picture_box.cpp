@@ -30,7 +30,10 @@ PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PictureBox::setPicture(const QImage &image) { setPicture(QPixmap::fromImage(image)); }
+void PictureBox::setPicture(const QImage &image)
+{
+    setPicture(QPixmap::fromImage(image));
+}
 
 void PictureBox::setPicture(const QPixmap &pixmap)
 {
@@ -87,11 +90,8 @@ bool PictureBox::event(QEvent *e)
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
-        case QEvent::MouseMove:
-            e->accept();
-            return true;
-        default:
-            break;
+        case QEvent::MouseMove: e->accept(); return true;
+        default: break;
         }
     }
     return QWidget::event(e);

@@ -13,8 +13,7 @@ bool PictureClip::load(const QString &path, QSize detail, QString *error)
             *error = p.error;
         return false;
     }
-    const QImage img = detail.isEmpty() ? picture::load(path, error)
-                                        : picture::loadScaled(path, detail * 2, error);
+    const QImage img = detail.isEmpty() ? picture::load(path, error) : picture::loadScaled(path, detail * 2, error);
     if (img.isNull())
         return false;
     held_ = img.convertToFormat(QImage::Format_RGB32);

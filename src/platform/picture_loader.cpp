@@ -76,7 +76,10 @@ static QImage decode(const QString &path, QSize scaled, QString *error)
     return img;
 }
 
-QImage load(const QString &path, QString *error) { return decode(path, QSize(), error); }
+QImage load(const QString &path, QString *error)
+{
+    return decode(path, QSize(), error);
+}
 
 QImage loadScaled(const QString &path, QSize atLeast, QString *error)
 {

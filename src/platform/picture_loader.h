@@ -8,8 +8,8 @@ namespace picture {
 // What the loader found out about a file before decoding it.
 struct Probe {
     bool ok = false;
-    QSize size;        // the picture's own size in pixels
-    QString error;     // why it cannot be read, in the player's words
+    QSize size;    // the picture's own size in pixels
+    QString error; // why it cannot be read, in the player's words
 };
 
 // Largest picture, in pixels, that the game agrees to read: a header may claim anything. JPEG

@@ -8,19 +8,52 @@ namespace twips {
 
 constexpr double perPixel = 15.0;
 
-inline int toPixels(double t) { return int(num::roundHalfEven(t / perPixel)); }
-inline double fromPixels(int px) { return px * perPixel; }
+inline int toPixels(double t)
+{
+    return int(num::roundHalfEven(t / perPixel));
+}
+inline double fromPixels(int px)
+{
+    return px * perPixel;
+}
 
-inline double left(const QWidget *w) { return fromPixels(w->x()); }
-inline double top(const QWidget *w) { return fromPixels(w->y()); }
-inline double width(const QWidget *w) { return fromPixels(w->width()); }
-inline double height(const QWidget *w) { return fromPixels(w->height()); }
+inline double left(const QWidget *w)
+{
+    return fromPixels(w->x());
+}
+inline double top(const QWidget *w)
+{
+    return fromPixels(w->y());
+}
+inline double width(const QWidget *w)
+{
+    return fromPixels(w->width());
+}
+inline double height(const QWidget *w)
+{
+    return fromPixels(w->height());
+}
 
-inline void move(QWidget *w, double l, double t) { w->move(toPixels(l), toPixels(t)); }
-inline void setLeft(QWidget *w, double l) { w->move(toPixels(l), w->y()); }
-inline void setTop(QWidget *w, double t) { w->move(w->x(), toPixels(t)); }
-inline void setWidth(QWidget *w, double v) { w->resize(toPixels(v), w->height()); }
-inline void setHeight(QWidget *w, double v) { w->resize(w->width(), toPixels(v)); }
+inline void move(QWidget *w, double l, double t)
+{
+    w->move(toPixels(l), toPixels(t));
+}
+inline void setLeft(QWidget *w, double l)
+{
+    w->move(toPixels(l), w->y());
+}
+inline void setTop(QWidget *w, double t)
+{
+    w->move(w->x(), toPixels(t));
+}
+inline void setWidth(QWidget *w, double v)
+{
+    w->resize(toPixels(v), w->height());
+}
+inline void setHeight(QWidget *w, double v)
+{
+    w->resize(w->width(), toPixels(v));
+}
 inline void setGeometry(QWidget *w, double l, double t, double wd, double h)
 {
     w->setGeometry(toPixels(l), toPixels(t), toPixels(wd), toPixels(h));

@@ -29,8 +29,8 @@ const char *const aboutText = "Vareriz ver 2.0\r\n"
                               "Free software: you may copy, share and change it.\r\n"
                               "It comes with no warranty of any kind.\r\n";
 
-const char *const songs[] = {"inds_01", "inds_02", "inds_03", "inds_04", "inds_05",
-                             "inds_06", "M01oejjd", "Gd_vibes", "Scopa", "Sevilana"};
+const char *const songs[] = {"inds_01", "inds_02",  "inds_03",  "inds_04", "inds_05",
+                             "inds_06", "M01oejjd", "Gd_vibes", "Scopa",   "Sevilana"};
 
 Label *makeLabel(QWidget *parent, double l, double t, double w, double h, const QColor &back)
 {
@@ -217,10 +217,19 @@ bool Form1::eventFilter(QObject *watched, QEvent *e)
     return QMainWindow::eventFilter(watched, e);
 }
 
-double Form1::W() const { return twips::fromPixels(frameGeometry().width()); }
-double Form1::H() const { return twips::fromPixels(frameGeometry().height()); }
+double Form1::W() const
+{
+    return twips::fromPixels(frameGeometry().width());
+}
+double Form1::H() const
+{
+    return twips::fromPixels(frameGeometry().height());
+}
 
-Long Form1::side() const { return num::CLng(std::sqrt(double(TessNum))); }
+Long Form1::side() const
+{
+    return num::CLng(std::sqrt(double(TessNum)));
+}
 
 void Form1::tell(const QString &message)
 {
@@ -230,4 +239,7 @@ void Form1::tell(const QString &message)
         QMessageBox::warning(this, windowTitle(), message);
 }
 
-void Form1::beep() { context_.beep(); }
+void Form1::beep()
+{
+    context_.beep();
+}

@@ -29,8 +29,8 @@ class VbTimer;
 struct Form1Context {
     QString programFolder;
     std::unique_ptr<MediaBackend> media;
-    std::function<void()> beep;                         // the system beep
-    std::function<void(const QString &)> tell;          // a message box over the window
+    std::function<void()> beep;                // the system beep
+    std::function<void(const QString &)> tell; // a message box over the window
 };
 
 class Form1 : public QMainWindow
@@ -186,8 +186,8 @@ private:
 
     struct Animation {
         bool running = false;
-        int frame = 0;          // the frame on show, 1 ... 6
-        QElapsedTimer t0;       // the run's time base, for the strip's blinking
+        int frame = 0;    // the frame on show, 1 ... 6
+        QElapsedTimer t0; // the run's time base, for the strip's blinking
     } anim_;
-    QTimer clock_;              // one tick per step of the clock while an animation run is in progress
+    QTimer clock_; // one tick per step of the clock while an animation run is in progress
 };

@@ -5,9 +5,9 @@ QImage gameIcon()
     QImage img(32, 32, QImage::Format_Indexed8);
     // The 16 colours of the classic palette; only red, white and black are used.
     img.setColorTable({qRgb(0, 0, 0), qRgb(128, 0, 0), qRgb(0, 128, 0), qRgb(128, 128, 0), qRgb(0, 0, 128),
-                       qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192), qRgb(128, 128, 128),
-                       qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(255, 255, 0), qRgb(0, 0, 255), qRgb(255, 0, 255),
-                       qRgb(0, 255, 255), qRgb(255, 255, 255)});
+                       qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192), qRgb(128, 128, 128), qRgb(255, 0, 0),
+                       qRgb(0, 255, 0), qRgb(255, 255, 0), qRgb(0, 0, 255), qRgb(255, 0, 255), qRgb(0, 255, 255),
+                       qRgb(255, 255, 255)});
     constexpr int red = 9, white = 15, black = 0;
     img.fill(red);
     // Squares of 4 pixels with a gap of 1, starting 1 pixel in: 1 + 6 x 5 = 31.

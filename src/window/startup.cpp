@@ -10,9 +10,9 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QDir>
 #include <QScreen>
 
 void Form1::Form_Load()
@@ -122,7 +122,10 @@ void Form1::about_Click()
     }
 }
 
-void Form1::CMquit_Click() { close(); }
+void Form1::CMquit_Click()
+{
+    close();
+}
 
 void Form1::closeEvent(QCloseEvent *e)
 {
@@ -142,8 +145,23 @@ void Form1::Form_Unload()
     QCoreApplication::exit(startedWell_ ? 0 : 1);
 }
 
-void Form1::Text2_Click() { Text2->hide(); }
-void Form1::Label5_Click() { Text2->hide(); }
-void Form1::Label6_Click() { Text2->hide(); }
-void Form1::Label9_Click() { Text2->hide(); }
-void Form1::options_Click() { Text2->hide(); }
+void Form1::Text2_Click()
+{
+    Text2->hide();
+}
+void Form1::Label5_Click()
+{
+    Text2->hide();
+}
+void Form1::Label6_Click()
+{
+    Text2->hide();
+}
+void Form1::Label9_Click()
+{
+    Text2->hide();
+}
+void Form1::options_Click()
+{
+    Text2->hide();
+}
