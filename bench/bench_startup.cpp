@@ -69,7 +69,7 @@ int main(int argc, char **argv)
     if (argc > 1 && (qstrcmp(argv[1], "--game") == 0 || qstrcmp(argv[1], "--bare") == 0))
         return child(argc, argv, qstrcmp(argv[1], "--game") == 0);
     std::vector<double> game, bare;
-    for (int i = 0; i < 12; ++i) {
+    for (int i = 0; i < 30; ++i) {
         bare.push_back(measure(argv[0], "--bare"));
         game.push_back(measure(argv[0], "--game"));
     }
