@@ -42,10 +42,13 @@ void TestSoak::twoHundredGamesLeaveMemoryWhereItWas()
     const QString pictures[] = {QStringLiteral("a.jpg"), QStringLiteral("b.jpg"), QStringLiteral("c.jpg")};
     double afterFirst = 0;
     for (int game = 0; game < 200; ++game) {
-        f.tessere[1 + pick(3)]->trigger();
+        // The first game is the largest (100 tiles, the largest picture): what is measured after
+        // it is the memory a game needs, and every later game needs no more.
+        const bool first = game == 0;
+        f.tessere[first ? 3 : 1 + pick(3)]->trigger();
         f.files->trigger();
         QVERIFY(clickItem(f.List1, QStringLiteral("Soak")));
-        QVERIFY(clickItem(f.File1, pictures[pick(3)]));
+        QVERIFY(clickItem(f.File1, pictures[first ? 1 : pick(3)]));
         QVERIFY(f.scelta_file);
         for (int move = 0; move < 12; ++move) {
             PictureBox *tile = f.Picture2[1 + pick(f.TessNum)];
