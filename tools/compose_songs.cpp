@@ -123,15 +123,15 @@ const std::vector<SongSpec> &songSpecs()
     return specs;
 }
 
-QByteArray composeSong(const SongSpec &spec)
+QByteArray composeSong(const SongSpec &recipe)
 {
     const auto &all = songSpecs();
     const size_t index =
-        size_t(std::find_if(all.begin(), all.end(), [&](const SongSpec &s) { return s.seed == spec.seed; }) -
+        size_t(std::find_if(all.begin(), all.end(), [&](const SongSpec &s) { return s.seed == recipe.seed; }) -
                all.begin()) %
         10;
     const Style &s = styles[index];
-    Rng rng(spec.seed);
+    Rng rng(recipe.seed);
     const long long bar = ppq * s.beats;
     const int bars = std::max(16, int(std::lround(s.seconds * s.bpm / 60.0 / s.beats / 8.0)) * 8);
 

@@ -39,7 +39,7 @@ struct PictureSpec {
 
 // Every picture of the sample library.
 const std::vector<PictureSpec> &pictureSpecs();
-QImage paintPicture(const PictureSpec &spec);
+QImage paintPicture(const PictureSpec &recipe);
 // The model picture of a picture: the whole image, small enough for the preview beside the board.
 QImage modelOf(const QImage &picture);
 
@@ -52,6 +52,6 @@ struct SongSpec {
     std::uint32_t seed;
 };
 const std::vector<SongSpec> &songSpecs();
-QByteArray composeSong(const SongSpec &spec);
+QByteArray composeSong(const SongSpec &recipe);
 
 } // namespace gen
