@@ -143,11 +143,13 @@ QImage landscape(const PictureSpec &s, int kind)
         const double t = std::clamp(y / horizon, 0.0, 1.0);
         Col c = mix(skyTop, skyLow, std::pow(t, 0.8));
         const double cl = fbm(x / u * 3, y / u * 7, 7, seed + 1);
-        const double m = smooth(0.42, 0.72, cl);
+        const double m = smooth(0.36, 0.7, cl);
         const double shade = fbm(x / u * 9, y / u * 14, 5, seed + 2);
         c = mix(c, mix(cloud * 0.75, cloud, shade), m * 0.85);
         const double d = std::hypot(x - sunX, y - sunY) / u;
         c = c + Col{1.0, 0.85, 0.5} * (0.5 * std::exp(-d * 9));
+        // A fine grain over the whole sky, so that no part of it is a flat gradient.
+        c = c * (0.9 + 0.2 * fbm(x / u * 45, y / u * 45, 3, seed + 3));
         if (d < 0.045)
             c = mix(c, Col{1.0, 0.95, 0.75}, 0.9);
         return c;
