@@ -244,7 +244,9 @@ void TestHostile::aModelThatIsAFolderOrMissingFallsBackToThePicture()
     Game game(folder);
     game.choose(QStringLiteral("Models"), QStringLiteral("dir.jpg"));
     QVERIFY(game->scelta_file);
+    // The preview is the picture itself, at the size a model would have.
     QCOMPARE(game->Picture3->size(), QSize(136, 68));
+    QVERIFY(similar(game->Picture3->picture().toImage().pixelColor(5, 5), pieceColour(1, 4)));
     QTest::mouseClick(game->CMGame, Qt::LeftButton);
     game.choose(QStringLiteral("NoModels"), QStringLiteral("tall.jpg"));
     QVERIFY(game->scelta_file);

@@ -20,7 +20,6 @@ private slots:
     void closingClicksHideBothLists();
     void choosingAPictureBuildsTheBoard();
     void choosingWithAnotherTileCountCreatesThatMany();
-    void aMissingModelIsMadeFromThePicture();
     void aHugeModelIsScaledDownToThePreview();
     void newImageRestoresEveryStartUpDefault();
 };
@@ -168,19 +167,6 @@ void TestLibrary::choosingWithAnotherTileCountCreatesThatMany()
     QTest::mouseClick(game->CMGame, Qt::LeftButton);
     QCOMPARE(game->Picture2.ubound(), 0);
     QCOMPARE(game->Picture1.ubound(), 0);
-}
-
-void TestLibrary::aMissingModelIsMadeFromThePicture()
-{
-    ProgramFolder folder;
-    folder.addPicture(QStringLiteral("Photos"), QStringLiteral("wide.jpg"), gridPicture(800, 400, 4), false);
-    Game game(folder);
-    game.choose(QStringLiteral("Photos"), QStringLiteral("wide.jpg"));
-    QVERIFY(game->scelta_file);
-    QVERIFY(game.messages.isEmpty());
-    // The size a model would have: within the preview's design size, the picture's proportions.
-    QCOMPARE(game->Picture3->size(), QSize(136, 68));
-    QVERIFY(similar(game->Picture3->picture().toImage().pixelColor(5, 5), pieceColour(1, 4)));
 }
 
 void TestLibrary::aHugeModelIsScaledDownToThePreview()

@@ -7,17 +7,12 @@
 bool PictureClip::load(const QString &path, QSize detail, QString *error)
 {
     clear();
-    const picture::Probe p = picture::probe(path);
-    if (!p.ok) {
-        if (error)
-            *error = p.error;
-        return false;
-    }
-    const QImage img = detail.isEmpty() ? picture::load(path, error) : picture::loadScaled(path, detail * 2, error);
+    QSize full;
+    const QImage img = picture::loadScaled(path, detail * 2, error, &full);
     if (img.isNull())
         return false;
     held_ = img.convertToFormat(QImage::Format_RGB32);
-    size_ = p.size;
+    size_ = full;
     return true;
 }
 

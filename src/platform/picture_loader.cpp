@@ -3,6 +3,8 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QLoggingCategory>
+#include <algorithm>
+#include <cmath>
 
 namespace picture {
 
@@ -10,15 +12,15 @@ static void prepare(QImageReader &reader)
 {
     // The image plugins' own complaints about damaged files would land on the terminal; the player is
     // told in the game's own words instead.
-    static const bool quiet = [] {
+    // The reader's own allocation guard (in MB) must let the largest accepted picture through.
+    static const bool once = [] {
         QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio*=false"));
+        QImageReader::setAllocationLimit(int(maxPixels * 4 / (1024 * 1024)) + 1);
         return true;
     }();
-    (void)quiet;
+    (void)once;
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(false);
-    // The reader's own allocation guard (in MB) must let the largest accepted picture through.
-    QImageReader::setAllocationLimit(int(maxPixels * 4 / (1024 * 1024)) + 1);
 }
 
 Probe probe(const QString &path)
@@ -58,7 +60,24 @@ Probe probe(const QString &path)
     return p;
 }
 
-static QImage decode(const QString &path, QSize scaled, QString *error)
+// The size to decode at: the smallest that keeps the proportions and still gives `atLeast` pixels in
+// both directions; invalid when the picture is to be decoded whole.
+static QSize scaledTarget(QSize full, QSize atLeast)
+{
+    if (atLeast.isEmpty())
+        return QSize();
+    const double f = std::max(double(atLeast.width()) / full.width(), double(atLeast.height()) / full.height());
+    if (f >= 1.0)
+        return QSize();
+    return QSize(std::max(1, int(std::ceil(full.width() * f))), std::max(1, int(std::ceil(full.height() * f))));
+}
+
+QImage load(const QString &path, QString *error, QSize *fullSize)
+{
+    return loadScaled(path, QSize(), error, fullSize);
+}
+
+QImage loadScaled(const QString &path, QSize atLeast, QString *error, QSize *fullSize)
 {
     const Probe p = probe(path);
     if (!p.ok) {
@@ -66,38 +85,17 @@ static QImage decode(const QString &path, QSize scaled, QString *error)
             *error = p.error;
         return QImage();
     }
+    if (fullSize)
+        *fullSize = p.size;
     QImageReader reader(path);
     prepare(reader);
-    if (scaled.isValid())
-        reader.setScaledSize(scaled);
+    const QSize target = scaledTarget(p.size, atLeast);
+    if (target.isValid())
+        reader.setScaledSize(target);
     QImage img = reader.read();
     if (img.isNull() && error)
         *error = QStringLiteral("it is damaged (%1)").arg(reader.errorString());
     return img;
-}
-
-QImage load(const QString &path, QString *error)
-{
-    return decode(path, QSize(), error);
-}
-
-QImage loadScaled(const QString &path, QSize atLeast, QString *error)
-{
-    const Probe p = probe(path);
-    if (!p.ok) {
-        if (error)
-            *error = p.error;
-        return QImage();
-    }
-    const QSize full = p.size;
-    if (atLeast.isEmpty() || (full.width() <= atLeast.width() && full.height() <= atLeast.height()))
-        return decode(path, QSize(), error);
-    // Keep the proportions: the factor is the larger of the two that serve each direction.
-    const double f = std::max(double(atLeast.width()) / full.width(), double(atLeast.height()) / full.height());
-    if (f >= 1.0)
-        return decode(path, QSize(), error);
-    const QSize target(std::max(1, int(std::ceil(full.width() * f))), std::max(1, int(std::ceil(full.height() * f))));
-    return decode(path, target, error);
 }
 
 } // namespace picture

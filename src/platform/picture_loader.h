@@ -20,11 +20,12 @@ constexpr qint64 maxPixelsWhole = 40'000'000;
 // Reads the header only; the format is decided from the content, never from the file's extension.
 Probe probe(const QString &path);
 
-// Decodes a whole picture (format from the content). A null image when it cannot be read.
-QImage load(const QString &path, QString *error = nullptr);
+// Decodes a whole picture (format from the content). A null image when it cannot be read; `fullSize`
+// receives the picture's own size.
+QImage load(const QString &path, QString *error = nullptr, QSize *fullSize = nullptr);
 
 // Decodes a picture so that it is no larger than needed to fill `atLeast` pixels in both directions;
 // formats that can (JPEG) decode at a reduced scale directly, which saves time and memory.
-QImage loadScaled(const QString &path, QSize atLeast, QString *error = nullptr);
+QImage loadScaled(const QString &path, QSize atLeast, QString *error = nullptr, QSize *fullSize = nullptr);
 
 } // namespace picture
