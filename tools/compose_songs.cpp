@@ -1,6 +1,7 @@
 // The ten songs: short pieces of quiet background music, composed from a seed. Each has a key and a
 // mode, a chord progression, a melody built from a motif that returns in varied form, a bass line,
 // an accompaniment (held chords, arpeggios or a waltz) and, for some, soft percussion.
+#include "common/songs.h"
 #include "generator.h"
 
 #include <QByteArray>
@@ -117,9 +118,12 @@ int scaleNote(const Style &s, int index)
 
 const std::vector<SongSpec> &songSpecs()
 {
-    static const std::vector<SongSpec> specs = {
-        {"inds_01", 101}, {"inds_02", 102},  {"inds_03", 103},  {"inds_04", 104}, {"inds_05", 105},
-        {"inds_06", 106}, {"M01oejjd", 107}, {"Gd_vibes", 108}, {"Scopa", 109},   {"Sevilana", 110}};
+    static const std::vector<SongSpec> specs = [] {
+        std::vector<SongSpec> out;
+        for (size_t i = 0; i < songs::names.size(); ++i)
+            out.push_back({songs::names[i], std::uint32_t(101 + i)});
+        return out;
+    }();
     return specs;
 }
 

@@ -1,7 +1,7 @@
 // Writes the sample library into the program folder: one folder per picture category with a model
 // folder, frame1.gif ... frame6.gif, and the Music folder; and the game's icon as a PNG file.
+#include "common/icon.h"
 #include "generator.h"
-#include "window/icon.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,5 @@
 // Cutting the chosen picture into tiles, and laying out the tray, the board and the preview panel.
+#include "board/rules.h"
 #include "platform/label.h"
 #include "platform/mmcontrol.h"
 #include "platform/picture_box.h"
@@ -40,26 +41,18 @@ void Form1::disponi_celle()
     const Long s = side();
     const double w = W();
     const double l1Left = twips::left(Label1), l1Top = twips::top(Label1);
-    // Positions are products of wide integers: on a very large screen wdt x col exceeds 16 bits.
-    Long row = 0, col = 0;
+    // Tray and board share one vertical origin, so that their rows line up.
     for (int p = 1; p <= TessNum; ++p) {
         PictureBox *tile = Picture2[tray_order[size_t(p)]];
         tile->show();
-        twips::move(tile, 0.57 * w + Long(wdt) * col, 1.224 * l1Top + Long(wdt) * row);
-        if (++col % s == 0) {
-            col = 0;
-            ++row;
-        }
+        const rules::Corner at = rules::corner(p, s, 0.57 * w, 1.224 * l1Top, wdt);
+        twips::move(tile, at.left, at.top);
     }
-    row = col = 0;
     for (int p = 1; p <= TessNum; ++p) {
         PictureBox *cell = Picture1[p];
         cell->show();
-        twips::move(cell, 1.224 * l1Left + Long(wdt) * col, 1.224 * l1Top + Long(wdt) * row);
-        if (++col % s == 0) {
-            col = 0;
-            ++row;
-        }
+        const rules::Corner at = rules::corner(p, s, 1.224 * l1Left, 1.224 * l1Top, wdt);
+        twips::move(cell, at.left, at.top);
     }
 
     twips::move(Picture3, 0.547 * w, l1Top + 1.1 * twips::width(Label1));

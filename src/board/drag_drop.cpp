@@ -1,5 +1,6 @@
 // Carrying tiles with the mouse: pick up with the left button, carry, drop onto a free board cell.
 // A refused drop sends the tile back to where it was picked up.
+#include "board/rules.h"
 #include "platform/label.h"
 #include "platform/picture_box.h"
 #include "platform/twips.h"
@@ -51,22 +52,14 @@ void Form1::Picture2_MouseUp(Integer, int Button, int, double, double)
     if (drag_index < 1 || !tile)
         return;
     const auto giveBack = [&] { twips::move(tile, drag_left, drag_top); };
-    const double frameLeft = twips::left(Label1), frameWidth = twips::width(Label1);
-    const double left = twips::left(tile), top = twips::top(tile);
-    // The corner may lie on the frame's edges: both tests are inclusive.
-    if (left < frameLeft || frameLeft + frameWidth < left)
-        return giveBack();
-    if (top < frameLeft || frameLeft + frameWidth < top)
-        return giveBack();
-    const double col = num::Int((left - frameLeft) / wdt) + 1;
-    const double row = num::Int((top - frameLeft) / wdt) + 1;
-    // The frame is a little larger than the grid: a corner beyond the last column or row names no cell.
     const Long s = side();
-    if (col > s || row > s)
+    const rules::Landing at =
+        rules::landing(twips::left(tile), twips::top(tile), twips::left(Label1), twips::width(Label1), wdt, s);
+    if (at.cell == 0)
         return giveBack();
-    DX = Integer(col);
-    DY = Integer(row);
-    PictureBox *cell = Picture1[DX + (DY - 1) * s];
+    DX = at.DX;
+    DY = at.DY;
+    PictureBox *cell = Picture1[at.cell];
     if (!cell || !cell->Tag.isEmpty())
         return giveBack();
     tile->move(cell->pos());

@@ -1,5 +1,6 @@
 // What a tile landing on the board means: counted, signalled and locked when it stands on its
 // right cell, and the whole picture complete when every tile does.
+#include "board/rules.h"
 #include "platform/label.h"
 #include "platform/picture_box.h"
 #include "window/form1.h"
@@ -8,7 +9,7 @@
 
 void Form1::placement()
 {
-    if (drag_index != DX + (DY - 1) * side())
+    if (!rules::standsRight(drag_index, DX, DY, side()))
         return;
     ++nTess;
     if (yes->isChecked())

@@ -1,26 +1,16 @@
 // Dealing the tiles into the tray in random order, and "Reshuffle".
+#include "board/rules.h"
 #include "platform/label.h"
 #include "platform/picture_box.h"
 #include "window/form1.h"
 
 #include <QPlainTextEdit>
 
+// The window's generator was seeded once, at start-up: every deal draws on from where the last one
+// stopped, so two deals in quick succession still differ.
 void Form1::mescola()
 {
-    for (int k = 1; k <= TessNum; ++k)
-        tile_pool[size_t(k)] = Integer(k);
-    rng_.Randomize();
-    // Draws without replacement: a tile already dealt is drawn again for the same position.
-    int p = 1;
-    while (p <= TessNum) {
-        const double r = rng_.Rnd();
-        const int k = std::min(int(num::Int(r * TessNum)) + 1, int(TessNum));
-        if (tile_pool[size_t(k)] == 0)
-            continue;
-        tray_order[size_t(p)] = tile_pool[size_t(k)];
-        tile_pool[size_t(k)] = 0;
-        ++p;
-    }
+    rules::shuffle(TessNum, tile_pool, tray_order, [this] { return double(rng_.Rnd()); });
 }
 
 void Form1::CMNew_Click()

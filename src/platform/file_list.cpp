@@ -6,7 +6,6 @@
 bool FileListBox::setPathAndPattern(const QString &folder, const QString &pattern)
 {
     clear();
-    path_ = folder;
     QDir dir(folder);
     if (!dir.exists())
         return false;

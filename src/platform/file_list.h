@@ -11,9 +11,5 @@ public:
     using QListWidget::QListWidget;
     // Points the list at a folder and pattern; false (and the list emptied) when the folder is gone.
     bool setPathAndPattern(const QString &folder, const QString &pattern);
-    const QString &path() const { return path_; }
     int ListCount() const { return count(); }
-
-private:
-    QString path_;
 };

@@ -110,7 +110,6 @@ QString scanTrack(Reader r, Scan &s)
                     ++s.info.notes;
             }
         }
-        s.info.endTick = std::max(s.info.endTick, tick);
     }
     return QString();
 }
@@ -190,12 +189,6 @@ Scan scan(const QByteArray &bytes)
 MidiInfo parse(const QByteArray &bytes)
 {
     return scan(bytes).info;
-}
-
-double secondsAt(const QByteArray &bytes, long long tick)
-{
-    const Scan s = scan(bytes);
-    return s.info.ok ? seconds(s, tick) : 0.0;
 }
 
 } // namespace midi

@@ -10,7 +10,6 @@ struct MidiInfo {
     int format = 0;
     int tracks = 0;
     int division = 0;           // ticks per quarter note
-    long long endTick = 0;      // tick of the last event of any track
     long long lastNoteTick = 0; // tick of the last note-on or note-off
     double seconds = 0;         // playing time up to the last note
     int notes = 0;              // note-on events with a velocity
@@ -23,8 +22,5 @@ constexpr int maxTracks = 256;
 constexpr double maxSeconds = 4 * 3600;
 
 MidiInfo parse(const QByteArray &bytes);
-
-// Seconds from the start to `tick`, following the tempo changes of the song.
-double secondsAt(const QByteArray &bytes, long long tick);
 
 } // namespace midi

@@ -25,7 +25,6 @@ public:
     // song open, nothing to pause, nothing to close) change nothing.
     void setCommand(const QString &word);
     void setFileName(const QString &path) { fileName_ = path; }
-    const QString &FileName() const { return fileName_; }
     // The start position of the next "play", in milliseconds from the start of the song (0 only).
     void setFrom(long position);
     void setWait(bool wait) { wait_ = wait; }

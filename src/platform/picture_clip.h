@@ -4,7 +4,7 @@
 
 // The picture-clip control: holds one picture and hands out rectangular pieces of it, each scaled to
 // a size in pixels. Regions are always given in the picture's own pixels. A large picture may be held
-// at a reduced resolution (see setDetail): it is then cut from that copy, which still has at least the
+// at a reduced resolution (see load): it is then cut from that copy, which still has at least the
 // detail the pieces are scaled to.
 class PictureClip
 {

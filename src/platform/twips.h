@@ -38,14 +38,6 @@ inline void move(QWidget *w, double l, double t)
 {
     w->move(toPixels(l), toPixels(t));
 }
-inline void setLeft(QWidget *w, double l)
-{
-    w->move(toPixels(l), w->y());
-}
-inline void setTop(QWidget *w, double t)
-{
-    w->move(w->x(), toPixels(t));
-}
 inline void setWidth(QWidget *w, double v)
 {
     w->resize(toPixels(v), w->height());

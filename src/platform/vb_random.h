@@ -2,13 +2,10 @@
 #include <cstdint>
 #include <random>
 
-// The game's one pseudo-random generator: uniform draws in [0, 1) with single precision, reseeded
-// from the clock on request.
+// The game's one pseudo-random generator: uniform draws in [0, 1) with single precision.
 class VbRandom
 {
 public:
-    // Reseeds from a high-resolution reading of the clock.
-    void Randomize();
     void seed(std::uint64_t s) { engine_.seed(s); }
     float Rnd();
 

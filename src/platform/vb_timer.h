@@ -2,7 +2,7 @@
 #include <QObject>
 #include <QTimer>
 
-// A timer with an Enabled switch and an Interval in milliseconds that ticks while enabled.
+// A timer with an Enabled switch and an interval in milliseconds, that ticks while enabled.
 class VbTimer : public QObject
 {
     Q_OBJECT
@@ -11,7 +11,6 @@ public:
     void setEnabled(bool on);
     bool Enabled() const { return timer_.isActive(); }
     void setInterval(int ms) { timer_.setInterval(ms); }
-    int Interval() const { return timer_.interval(); }
 
 signals:
     void Timer();

@@ -34,8 +34,8 @@ void Form1::animationStep()
     if (anim_.frame < 6) {
         ++anim_.frame;
     } else {
-        const int c = int(random().Rnd() * 6);
-        const int r = int(random().Rnd() * 6);
+        const int c = int(rng_.Rnd() * 6);
+        const int r = int(rng_.Rnd() * 6);
         bool failed = false;
         for (int j = 1; j <= 6; ++j) {
             if (PictureBox *f = Picture4[j])

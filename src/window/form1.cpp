@@ -2,6 +2,8 @@
 // wiring of every event to its handler.
 #include "window/form1.h"
 
+#include "common/icon.h"
+#include "common/songs.h"
 #include "platform/file_list.h"
 #include "platform/label.h"
 #include "platform/media_backend.h"
@@ -10,7 +12,6 @@
 #include "platform/picture_box.h"
 #include "platform/twips.h"
 #include "platform/vb_timer.h"
-#include "window/icon.h"
 #include "window/looks.h"
 
 #include <QApplication>
@@ -21,6 +22,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <chrono>
 
 namespace {
 
@@ -28,9 +30,6 @@ const char *const aboutText = "Vareriz ver 2.0\r\n"
                               "--------------------\r\n"
                               "Free software: you may copy, share and change it.\r\n"
                               "It comes with no warranty of any kind.\r\n";
-
-const char *const songs[] = {"inds_01", "inds_02",  "inds_03",  "inds_04", "inds_05",
-                             "inds_06", "M01oejjd", "Gd_vibes", "Scopa",   "Sevilana"};
 
 Label *makeLabel(QWidget *parent, double l, double t, double w, double h, const QColor &back)
 {
@@ -62,6 +61,8 @@ Form1::Form1(Form1Context context) : context_(std::move(context))
 {
     if (!context_.beep)
         context_.beep = [] { QApplication::beep(); };
+    rng_.seed(context_.randomSeed.value_or(std::uint64_t(std::chrono::system_clock::now().time_since_epoch().count()) ^
+                                           0x9e3779b97f4a7c15ull));
     buildControls();
     buildMenus();
     wireHandlers();
@@ -177,8 +178,9 @@ void Form1::buildMenus()
     music = bar->addMenu(QStringLiteral("&Music"));
     nomusic = addItem(music, QStringLiteral("none"), [this] { nomusic_Click(); });
     all = addItem(music, QStringLiteral("Sequential mode"), [this] { all_Click(); });
-    for (int i = 0; i < int(std::size(songs)); ++i)
-        canzoni.append(addItem(music, QString::fromLatin1(songs[i]), [this, i] { canzoni_Click(Integer(i + 1)); }));
+    for (int i = 0; i < int(songs::names.size()); ++i)
+        canzoni.append(
+            addItem(music, QString::fromLatin1(songs::names[size_t(i)]), [this, i] { canzoni_Click(Integer(i + 1)); }));
 
     about = bar->addAction(QStringLiteral("&About"));
 }

@@ -12,6 +12,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class FileListBox;
 class Label;
@@ -31,6 +32,8 @@ struct Form1Context {
     std::unique_ptr<MediaBackend> media;
     std::function<void()> beep;                // the system beep
     std::function<void(const QString &)> tell; // a message box over the window
+    // Seeds the deals and the animation's jumps; without one the window seeds from the clock.
+    std::optional<std::uint64_t> randomSeed;
 };
 
 class Form1 : public QMainWindow
@@ -114,7 +117,6 @@ public:
     void mescola();
     void CMNew_Click();
     const std::array<Integer, 101> &trayOrder() const { return tray_order; }
-    VbRandom &random() { return rng_; }
 
     // ---- tile count and play options (board/options.cpp) -------------
     void tessere_Click(Integer Index);
@@ -158,11 +160,8 @@ private:
     void buildControls();
     void buildMenus();
     void wireHandlers();
-    void placeDesign();
     void tell(const QString &message);
     bool loadFrames();
-    void placePreview(const QImage &preview);
-    void setInstructionText();
     // Sizes the tile and cell templates for the current tile count (start-up and the tile-count option).
     void sizeTemplates();
     void destroyBoard();

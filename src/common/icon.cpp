@@ -1,4 +1,4 @@
-#include "window/icon.h"
+#include "common/icon.h"
 
 QImage gameIcon()
 {
