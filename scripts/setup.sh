@@ -20,14 +20,13 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-# build DIR PROGRAM_DIR [cmake options...]: configures once and builds. PROGRAM_DIR is where the game
-# lands beside its library (build/ for the game that ./play starts).
+# build DIR PROGRAM_DIR [cmake options...]: configures and builds. PROGRAM_DIR is where the game lands
+# beside its library (build/ for the game that ./play starts). The options reach a folder configured
+# before as well; configuring again costs a second when nothing changed.
 build() {
     local dir=$1 program=$2
     shift 2
-    if [[ ! -f $dir/CMakeCache.txt ]]; then
-        cmake -S . -B "$dir" -DVARERIZ_PROGRAM_DIR="$program" "$@" >/dev/null
-    fi
+    cmake -S . -B "$dir" -DVARERIZ_PROGRAM_DIR="$program" "$@" >/dev/null
     cmake --build "$dir" -j "$(nproc)"
 }
 

@@ -1,9 +1,11 @@
 #include "support.h"
 
+#include "common/songs.h"
 #include "generator.h"
-#include "platform/file_list.h"
+#include "platform/fluid_backend.h"
 #include "platform/paths.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QListWidget>
 
@@ -39,15 +41,19 @@ void ProgramFolder::addPicture(const QString &category, const QString &fileName,
     QVERIFY(img.save(dir_.filePath(category + u'/' + fileName), "JPEG", 95));
     if (withModel)
         QVERIFY(img.scaled(120, 90, Qt::KeepAspectRatio)
-                    .save(dir_.filePath(category + QStringLiteral("/model/") + fileName.chopped(4) +
-                                        QStringLiteral(".mod")),
+                    .save(file(category + QStringLiteral("/model/") + fileName.chopped(4) + QStringLiteral(".mod")),
                           "PNG"));
+}
+
+void ProgramFolder::addSongs()
+{
+    for (const QString &s : songNames())
+        addFile(QStringLiteral("Music/%1.mid").arg(s), shortSong(2));
 }
 
 QColor pieceColour(int k, int side)
 {
-    const int n = side * side;
-    return QColor::fromHsv((k - 1) * 359 / n, 255, k % 2 ? 255 : 170);
+    return QColor::fromHsv((k - 1) * 359 / (side * side), 255, k % 2 ? 255 : 170);
 }
 
 bool similar(const QColor &a, const QColor &b, int tolerance)
@@ -59,22 +65,37 @@ bool similar(const QColor &a, const QColor &b, int tolerance)
 QImage gridPicture(int w, int h, int side)
 {
     QImage img(w, h, QImage::Format_RGB32);
-    img.fill(Qt::black);
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            const int c = std::min(side - 1, x * side / w), r = std::min(side - 1, y * side / h);
-            img.setPixelColor(x, y, pieceColour(r * side + c + 1, side));
-        }
+        for (int x = 0; x < w; ++x)
+            img.setPixelColor(
+                x, y,
+                pieceColour(std::min(side - 1, y * side / h) * side + std::min(side - 1, x * side / w) + 1, side));
     return img;
 }
 
-Game::Game(const ProgramFolder &folder, bool start)
+QByteArray jpegBytes(const QImage &img, int quality)
+{
+    QByteArray bytes;
+    QBuffer buf(&bytes);
+    buf.open(QIODevice::WriteOnly);
+    img.save(&buf, "JPEG", quality);
+    return bytes;
+}
+
+Game::Game(const ProgramFolder &folder, bool start, Music music)
 {
     Form1Context context;
     context.programFolder = folder.path();
-    auto backend = std::make_unique<RecordingBackend>();
-    media = backend.get();
-    context.media = std::move(backend);
+    context.randomSeed = 2026;
+    if (music == Recorded) {
+        auto backend = std::make_unique<RecordingBackend>();
+        media = backend.get();
+        context.media = std::move(backend);
+    } else {
+        FluidBackend::Options o;
+        o.soundOutput = false;
+        context.media = std::make_unique<FluidBackend>(o);
+    }
     context.beep = [this] { ++beeps; };
     context.tell = [this](const QString &m) { messages << m; };
     form = std::make_unique<Form1>(std::move(context));
@@ -89,9 +110,16 @@ bool Game::clickListItem(QListWidget *list, const QString &text)
     const auto items = list->findItems(text, Qt::MatchExactly);
     if (items.isEmpty() || !list->isVisible())
         return false;
-    const QRect r = list->visualItemRect(items.first());
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items.first()).center());
     return true;
+}
+
+QStringList Game::listed(const QListWidget *list) const
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
 }
 
 void Game::choose(const QString &category, const QString &picture)
@@ -102,17 +130,21 @@ void Game::choose(const QString &category, const QString &picture)
     QVERIFY2(clickListItem(form->File1, picture), qPrintable(picture));
 }
 
-void Game::drag(PictureBox *tile, QPoint corner, int steps)
+void Game::deal(int tiles, const QString &picture)
+{
+    form->tessere[tiles == 16 ? 1 : tiles == 25 ? 2 : 3]->trigger();
+    choose(QStringLiteral("Test"), picture);
+}
+
+void Game::drag(PictureBox *tile, QPoint corner)
 {
     QWidget *surface = form->surface;
     const QPoint grab(tile->width() / 3, tile->height() / 3);
     const QPoint start = tile->pos();
     QTest::mousePress(tile, Qt::LeftButton, {}, grab);
     // While the button is held the tile has the mouse: each move is reported in its own coordinates.
-    for (int i = 1; i <= steps; ++i) {
-        const QPoint at = start + (corner - start) * i / steps + grab;
-        QTest::mouseMove(tile, tile->mapFrom(surface, at));
-    }
+    for (int i = 1; i <= 4; ++i)
+        QTest::mouseMove(tile, tile->mapFrom(surface, start + (corner - start) * i / 4 + grab));
     // The tile's scale is its template's, a fraction off whole pixels: a last small move puts the
     // corner exactly where it was aimed.
     for (int i = 0; i < 3 && tile->pos() != corner; ++i)
@@ -151,8 +183,10 @@ QByteArray shortSong(int notes, int key)
 
 QStringList songNames()
 {
-    return {"inds_01", "inds_02",  "inds_03",  "inds_04", "inds_05",
-            "inds_06", "M01oejjd", "Gd_vibes", "Scopa",   "Sevilana"};
+    QStringList out;
+    for (const char *n : songs::names)
+        out << QString::fromLatin1(n);
+    return out;
 }
 
 double residentMB()

@@ -1,6 +1,7 @@
 #pragma once
 // What the tests share: a temporary program folder with a real library, a song player that writes
 // down what it is asked, and the real window built on both and driven with real mouse events.
+#include "platform/file_list.h"
 #include "platform/media_backend.h"
 #include "platform/picture_box.h"
 #include "window/form1.h"
@@ -30,27 +31,30 @@ public:
     ProgramFolder();
     QString path() const { return dir_.path(); }
     QString file(const QString &relative) const { return dir_.filePath(relative); }
-    // Writes a JPEG picture (and, unless told otherwise, its model) into a category folder.
+    // Writes a JPEG picture (and, unless told otherwise, a 120 x 90 PNG model) into a category folder.
     void addPicture(const QString &category, const QString &fileName, const QImage &img, bool withModel = true);
     void addFile(const QString &relative, const QByteArray &bytes);
     void addFolder(const QString &relative);
+    // Every song of the music menu, each a short well-formed song.
+    void addSongs();
 
 private:
     QTemporaryDir dir_;
 };
 
-// A picture whose side x side pieces each have a colour of their own, with a different shade at
-// each corner so that orientation shows too.
+// A picture whose side x side pieces each have a colour of their own.
 QImage gridPicture(int w, int h, int side);
 // The colour of piece k (1-based) of such a picture.
 QColor pieceColour(int k, int side);
 // Colours equal but for what JPEG compression and smooth scaling change.
 bool similar(const QColor &a, const QColor &b, int tolerance = 24);
+QByteArray jpegBytes(const QImage &img, int quality = 90);
 
-// The real window on a program folder, with the recording song player, a beep counter and the
-// messages shown to the player.
+// The real window on a program folder, with the recording song player (or the real synthesiser,
+// playing into silence), a beep counter and the messages shown to the player.
 struct Game {
-    explicit Game(const ProgramFolder &folder, bool start = true);
+    enum Music { Recorded, Synthesised };
+    explicit Game(const ProgramFolder &folder, bool start = true, Music music = Recorded);
     ~Game();
     Form1 &operator*() { return *form; }
     Form1 *operator->() { return form.get(); }
@@ -58,14 +62,17 @@ struct Game {
     // Opens "&Images", clicks the category and then the picture, as a player does.
     void choose(const QString &category, const QString &picture);
     bool clickListItem(QListWidget *list, const QString &text);
+    QStringList listed(const QListWidget *list) const;
+    // Chooses `picture` of category "Test" with 16, 25 or 100 tiles.
+    void deal(int tiles, const QString &picture = QStringLiteral("p.jpg"));
 
     // Carries a tile with the left button so that its top-left corner ends at `corner` (in pixels of
     // the window's surface), with real press, move and release events.
-    void drag(PictureBox *tile, QPoint corner, int steps = 4);
+    void drag(PictureBox *tile, QPoint corner);
     // Drops tile k onto cell c.
     void dropOnCell(int k, int c);
 
-    RecordingBackend *media = nullptr;
+    RecordingBackend *media = nullptr; // null with the real synthesiser
     QStringList messages;
     int beeps = 0;
     std::unique_ptr<Form1> form;
@@ -77,6 +84,5 @@ QByteArray shortSong(int notes, int key = 60);
 QStringList songNames();
 // This process's resident memory, in megabytes.
 double residentMB();
-
 // The tiles standing on the board's cells (cell number -> tile number), read from their places.
 QMap<int, int> tilesOnCells(Form1 &form);

@@ -1,21 +1,12 @@
-// Background music: the song menu, sequential mode, a chosen song, none; the multimedia control with
-// a recording stand-in and with real FluidSynth synthesis; broken song files.
-#include "platform/file_list.h"
-#include "platform/fluid_backend.h"
+// Background music: sequential mode, a chosen song, none, the control's buttons, with a recording
+// stand-in for the song player; real synthesis; broken song files.
 #include "platform/mmcontrol.h"
 #include "support.h"
 
-#include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QToolButton>
 
 namespace {
-
-void allSongs(ProgramFolder &folder)
-{
-    for (const QString &s : songNames())
-        folder.addFile(QStringLiteral("Music/%1.mid").arg(s), shortSong(2));
-}
 
 QStringList checked(Form1 &f)
 {
@@ -30,149 +21,73 @@ QStringList checked(Form1 &f)
     return out;
 }
 
-// The real window with the real synthesiser, playing into silence so that no sound card is needed.
-struct RealGame {
-    explicit RealGame(const ProgramFolder &folder)
-    {
-        Form1Context c;
-        c.programFolder = folder.path();
-        FluidBackend::Options o;
-        o.soundOutput = false;
-        auto b = std::make_unique<FluidBackend>(o);
-        backend = b.get();
-        c.media = std::move(b);
-        c.tell = [](const QString &) {};
-        c.beep = [] {};
-        form = std::make_unique<Form1>(std::move(c));
-        form->start();
-    }
-    FluidBackend *backend;
-    std::unique_ptr<Form1> form;
-};
-
 } // namespace
 
 class TestMusic : public QObject
 {
     Q_OBJECT
 private slots:
-    void startUpPlaysTheFirstSongInSequence();
-    void theEndOfASongStartsTheNextAndTenWrapsToOne();
-    void aChosenSongPlaysAloneAndStartsAgainAtItsEnd();
-    void sequentialModeAfterAChosenSongStartsWithSongOne();
-    void sequentialModeWhileSequentialSkipsToTheNext();
-    void noneClosesTheMusicAndResizingPlaysNothing();
-    void doneWithAnotherCodeOnlyHidesTheAboutText();
+    void sequentialModePlaysEverySongInTurn();
+    void aChosenSongPlaysAloneAndAgainAtItsEndAndNoneStops();
     void songFilesAreFoundWhateverTheirCase();
     void theControlsButtonsActOnTheOpenSong();
-
-    void realSynthesisPlaysSongOneThenSongTwo();
-    void realPauseAndResumeContinueFromTheSamePlace();
-    void brokenSongsNeverCrashOrRaceThroughTheList_data();
-    void brokenSongsNeverCrashOrRaceThroughTheList();
+    void realSynthesisPlaysTheSongsInTurn();
+    void brokenSongsNeverStopTheGame_data();
+    void brokenSongsNeverStopTheGame();
 };
 
-void TestMusic::startUpPlaysTheFirstSongInSequence()
+void TestMusic::sequentialModePlaysEverySongInTurn()
 {
     ProgramFolder folder;
-    allSongs(folder);
+    folder.addSongs();
     Game game(folder);
     QCOMPARE(checked(*game), (QStringList{"all", "inds_01"}));
-    QCOMPARE(game->Brano, Integer(1));
     QCOMPARE(game.media->calls, (QStringList{"open inds_01.mid", "play"}));
-    QVERIFY(game->MMC1->isPlaying());
-}
-
-void TestMusic::theEndOfASongStartsTheNextAndTenWrapsToOne()
-{
-    ProgramFolder folder;
-    allSongs(folder);
-    Game game(folder);
-    for (int i = 2; i <= 10; ++i) {
+    for (int i = 2; i <= 11; ++i) {
+        const QString song = songNames()[(i - 1) % 10];
         game.media->calls.clear();
         game.media->end();
-        QCOMPARE(game->Brano, Integer(i));
-        QCOMPARE(checked(*game), (QStringList{"all", songNames()[i - 1]}));
-        QCOMPARE(game.media->calls,
-                 (QStringList{"close", QStringLiteral("open %1.mid").arg(songNames()[i - 1]), "play"}));
+        QCOMPARE(checked(*game), (QStringList{"all", song}));
+        QCOMPARE(game.media->calls, (QStringList{"close", QStringLiteral("open %1.mid").arg(song), "play"}));
     }
-    game.media->end();
-    QCOMPARE(game->Brano, Integer(1));
-    QCOMPARE(checked(*game), (QStringList{"all", "inds_01"}));
-}
-
-void TestMusic::aChosenSongPlaysAloneAndStartsAgainAtItsEnd()
-{
-    ProgramFolder folder;
-    allSongs(folder);
-    Game game(folder);
-    game.media->calls.clear();
-    game->canzoni[7]->trigger();
-    QCOMPARE(checked(*game), QStringList{"M01oejjd"});
-    QCOMPARE(game->Brano, Integer(0));
-    QCOMPARE(game.media->calls, (QStringList{"close", "open M01oejjd.MID", "play"}));
-    QVERIFY(!game->MMC1->Wait());
-    game.media->calls.clear();
-    game.media->end();
-    QCOMPARE(game.media->calls, QStringList{"play"});
-    QCOMPARE(checked(*game), QStringList{"M01oejjd"});
-    game.media->end();
-    QCOMPARE(game.media->calls, (QStringList{"play", "play"}));
-}
-
-void TestMusic::sequentialModeAfterAChosenSongStartsWithSongOne()
-{
-    ProgramFolder folder;
-    allSongs(folder);
-    Game game(folder);
-    game->canzoni[7]->trigger();
-    game.media->calls.clear();
+    // "Sequential mode" while it is on skips to the next song at once.
     game->all->trigger();
-    QCOMPARE(checked(*game), (QStringList{"all", "inds_01"}));
-    QCOMPARE(game->Brano, Integer(1));
-    QCOMPARE(game.media->calls, (QStringList{"close", "open inds_01.mid", "play"}));
-}
-
-void TestMusic::sequentialModeWhileSequentialSkipsToTheNext()
-{
-    ProgramFolder folder;
-    allSongs(folder);
-    Game game(folder);
-    game->all->trigger();
-    QCOMPARE(game->Brano, Integer(2));
     QCOMPARE(checked(*game), (QStringList{"all", "inds_02"}));
-}
-
-void TestMusic::noneClosesTheMusicAndResizingPlaysNothing()
-{
-    ProgramFolder folder;
-    allSongs(folder);
-    Game game(folder);
-    game.media->calls.clear();
-    game->nomusic->trigger();
-    QCOMPARE(checked(*game), QStringList{"none"});
-    QCOMPARE(game->Brano, Integer(0));
-    QCOMPARE(game.media->calls, QStringList{"close"});
-    game->resize(900, 700);
-    game->Form_Resize();
-    QCOMPARE(game.media->calls, QStringList{"close"});
-    QVERIFY(!game->MMC1->isOpen());
-    // The end of a song cannot arrive; sequential mode starts song 1 again.
-    game->all->trigger();
-    QCOMPARE(game->Brano, Integer(1));
-}
-
-void TestMusic::doneWithAnotherCodeOnlyHidesTheAboutText()
-{
-    ProgramFolder folder;
-    allSongs(folder);
-    Game game(folder);
+    // The end of anything else only hides the About text.
     game->about->trigger();
     game.media->calls.clear();
     game->MMC1_Done(2);
     QVERIFY(game->Text2->isHidden());
-    QCOMPARE(game->Brano, Integer(1));
     QVERIFY(game.media->calls.isEmpty());
+    QCOMPARE(checked(*game), (QStringList{"all", "inds_02"}));
+}
+
+void TestMusic::aChosenSongPlaysAloneAndAgainAtItsEndAndNoneStops()
+{
+    ProgramFolder folder;
+    folder.addSongs();
+    Game game(folder);
+    game.media->calls.clear();
+    game->canzoni[7]->trigger();
+    QCOMPARE(checked(*game), QStringList{"M01oejjd"});
+    QCOMPARE(game.media->calls, (QStringList{"close", "open M01oejjd.MID", "play"}));
+    QVERIFY(!game->MMC1->Wait());
+    game.media->calls.clear();
+    game.media->end();
+    game.media->end();
+    QCOMPARE(game.media->calls, (QStringList{"play", "play"}));
+    QCOMPARE(checked(*game), QStringList{"M01oejjd"});
+    // Sequential mode after a chosen song starts with song 1, not song 8.
+    game->all->trigger();
+    QCOMPARE(checked(*game), (QStringList{"all", "inds_01"}));
+    // "none" closes the music; a resize then sends "play" to the closed control, and nothing plays.
+    game.media->calls.clear();
+    game->nomusic->trigger();
+    game->resize(900, 700);
+    QCOMPARE(checked(*game), QStringList{"none"});
+    QCOMPARE(game.media->calls, QStringList{"close"});
+    game->all->trigger();
+    QCOMPARE(checked(*game), (QStringList{"all", "inds_01"}));
 }
 
 void TestMusic::songFilesAreFoundWhateverTheirCase()
@@ -180,19 +95,19 @@ void TestMusic::songFilesAreFoundWhateverTheirCase()
     ProgramFolder folder;
     folder.addFile(QStringLiteral("MUSIC/SCOPA.MID"), shortSong(1));
     Game game(folder);
-    game->canzoni[9]->trigger();
+    game->canzoni[9]->trigger(); // asks for Scopa.MID
     QVERIFY(game->MMC1->isOpen());
     game->all->trigger();
-    game->Brano = 8;
-    game->MMC1_Done(1);
-    QCOMPARE(game->Brano, Integer(9));
+    for (int i = 1; i <= 8; ++i)
+        game->MMC1_Done(1);
+    QCOMPARE(checked(*game), (QStringList{"all", "Scopa"})); // asks for Scopa.mid
     QVERIFY(game->MMC1->isOpen());
 }
 
 void TestMusic::theControlsButtonsActOnTheOpenSong()
 {
     ProgramFolder folder;
-    allSongs(folder);
+    folder.addSongs();
     Game game(folder);
     const auto buttons = game->MMC1->findChildren<QToolButton *>();
     QCOMPARE(buttons.size(), 3);
@@ -204,89 +119,47 @@ void TestMusic::theControlsButtonsActOnTheOpenSong()
     QCOMPARE(game.media->calls, (QStringList{"pause", "resume", "pause", "play"}));
 }
 
-void TestMusic::realSynthesisPlaysSongOneThenSongTwo()
+void TestMusic::realSynthesisPlaysTheSongsInTurn()
 {
     ProgramFolder folder;
-    folder.addFile(QStringLiteral("Music/inds_01.mid"), shortSong(2));
-    folder.addFile(QStringLiteral("Music/INDS_02.MID"), shortSong(2, 72));
-    RealGame game(folder);
-    QCOMPARE(game.form->Brano, Integer(1));
-    QVERIFY(game.form->MMC1->isPlaying());
-    QTRY_VERIFY_WITH_TIMEOUT(game.backend->isReady(), 5000);
-    QCOMPARE(game.backend->output(), QStringLiteral("silent"));
-    QTRY_VERIFY_WITH_TIMEOUT(game.backend->currentTick() > 0, 3000);
-    QElapsedTimer clock;
-    clock.start();
-    QTRY_COMPARE_WITH_TIMEOUT(game.form->Brano, Integer(2), 4000);
-    // Two notes of half a second: the song is over after about one second, not many more.
-    QVERIFY2(clock.elapsed() < 2500, qPrintable(QString::number(clock.elapsed())));
-    QVERIFY(game.form->canzoni[2]->isChecked() && !game.form->canzoni[1]->isChecked());
-    QVERIFY(game.form->MMC1->isPlaying());
+    folder.addSongs();
+    Game game(folder, true, Game::Synthesised);
+    QCOMPARE(checked(*game), (QStringList{"all", "inds_01"}));
+    QVERIFY(game->MMC1->isPlaying());
+    QTRY_COMPARE_WITH_TIMEOUT(checked(*game), (QStringList{"all", "inds_02"}), 20000);
+    QVERIFY(game->MMC1->isPlaying());
+    // Pause and play go on from where the song was.
+    game->showMinimized();
+    QVERIFY(!game->MMC1->isPlaying());
+    game->showNormal();
+    QVERIFY(game->MMC1->isPlaying());
+    QTRY_COMPARE_WITH_TIMEOUT(checked(*game), (QStringList{"all", "inds_03"}), 20000);
 }
 
-void TestMusic::realPauseAndResumeContinueFromTheSamePlace()
+void TestMusic::brokenSongsNeverStopTheGame_data()
 {
-    QTemporaryDir dir;
-    QFile f(dir.filePath(QStringLiteral("long.mid")));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(shortSong(12));
-    f.close();
-    FluidBackend::Options o;
-    o.soundOutput = false;
-    FluidBackend backend(o);
-    QVERIFY(backend.open(f.fileName()));
-    QCOMPARE(backend.song().lastNoteTick, 12LL * 480);
-    backend.play(true);
-    QTRY_VERIFY_WITH_TIMEOUT(backend.currentTick() > 700, 5000);
-    backend.pause();
-    const long long at = backend.currentTick();
-    QTest::qWait(400);
-    QCOMPARE(backend.currentTick(), at);
-    backend.play(false);
-    QTest::qWait(250);
-    // Resumed: on from where it stopped, not from the beginning.
-    QTRY_VERIFY_WITH_TIMEOUT(backend.currentTick() > at, 2000);
-    QVERIFY(backend.currentTick() < at + 900);
+    QTest::addColumn<QByteArray>("bytes"); // empty: no Music folder at all
+    QTest::newRow("no Music folder") << QByteArray();
+    QTest::newRow("random bytes") << QByteArray("\x4d\x54\x68\x64\xff\x00\x13\x37 not a song", 19);
+    QTest::newRow("truncated tracks") << shortSong(8).chopped(9);
 }
 
-void TestMusic::brokenSongsNeverCrashOrRaceThroughTheList_data()
+void TestMusic::brokenSongsNeverStopTheGame()
 {
-    QTest::addColumn<QString>("kind");
-    QTest::newRow("no Music folder") << "missing";
-    QTest::newRow("zero-byte songs") << "empty";
-    QTest::newRow("random bytes") << "random";
-    QTest::newRow("truncated tracks") << "truncated";
-}
-
-void TestMusic::brokenSongsNeverCrashOrRaceThroughTheList()
-{
-    QFETCH(QString, kind);
+    QFETCH(QByteArray, bytes);
     ProgramFolder folder;
-    for (const QString &s : songNames()) {
-        const QString name = QStringLiteral("Music/%1.mid").arg(s);
-        if (kind == u"empty")
-            folder.addFile(name, QByteArray());
-        else if (kind == u"random")
-            folder.addFile(name, QByteArray("\x4d\x54\x68\x64\xff\x00\x13\x37 not a song", 19));
-        else if (kind == u"truncated")
-            folder.addFile(name, shortSong(8).chopped(9));
-    }
-    RealGame game(folder);
-    QCOMPARE(game.form->Brano, Integer(1));
-    QVERIFY(!game.form->MMC1->isOpen());
-    // A song that cannot be played counts as ended, but the list moves on at most once a second.
-    QTest::qWait(2600);
-    const int brano = game.form->Brano;
-    QVERIFY2(brano >= 2 && brano <= 4, qPrintable(QString::number(brano)));
-    QVERIFY(game.form->all->isChecked());
-    QVERIFY(game.form->canzoni[brano]->isChecked());
-    // A chosen broken song does not loop either; "none" silences everything.
-    game.form->canzoni[5]->trigger();
-    QTest::qWait(1300);
-    QCOMPARE(game.form->Brano, Integer(0));
-    QCOMPARE(checked(*game.form), QStringList{"inds_05"});
-    game.form->nomusic->trigger();
-    QCOMPARE(checked(*game.form), QStringList{"none"});
+    if (!bytes.isEmpty())
+        for (const QString &s : songNames())
+            folder.addFile(QStringLiteral("Music/%1.mid").arg(s), bytes);
+    Game game(folder, true, Game::Synthesised);
+    QVERIFY(!game->MMC1->isOpen());
+    // A song that cannot be played counts as ended: sequential mode moves on.
+    QTRY_VERIFY_WITH_TIMEOUT(game->canzoni[3]->isChecked(), 20000);
+    QVERIFY(game->all->isChecked());
+    game->canzoni[5]->trigger();
+    QCOMPARE(checked(*game), QStringList{"inds_05"});
+    game->nomusic->trigger();
+    QCOMPARE(checked(*game), QStringList{"none"});
 }
 
 QTEST_MAIN(TestMusic)

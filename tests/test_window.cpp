@@ -1,6 +1,5 @@
 // The window: start-up state, layout, the About text and the clicks that hide it, minimising,
 // quitting, and a start-up without its frame pictures.
-#include "platform/file_list.h"
 #include "platform/label.h"
 #include "platform/mmcontrol.h"
 #include "platform/twips.h"
@@ -17,115 +16,60 @@ class TestWindow : public QObject
 {
     Q_OBJECT
 private slots:
-    void startUpSetsTheDefaults();
-    void startUpTakesTheWholeScreen();
-    void theWindowHasEveryMenuAndCaption();
-    void labelsLieBeneathEveryOtherControl();
-    void layoutMatchesTheWorkedExampleToThePixel();
-    void minimisingPausesAndRestoringPlays();
-    void aboutTogglesAndClicksHideIt();
-    void quitClosesTheMusicAndEndsTheProgram();
-    void aMissingFramePictureStopsStartUpWithAMessage();
-    void aDamagedFramePictureStopsStartUpWithAMessage();
+    void startUpShowsTheDesignedWindowWithItsDefaults();
+    void theLayoutMatchesTheWorkedExample();
+    void aboutTogglesAndManyClicksHideIt();
+    void minimisingPausesRestoringResumesAndQuitCloses();
+    void aFrameThatCannotBeReadStopsStartUpWithAMessage_data();
+    void aFrameThatCannotBeReadStopsStartUpWithAMessage();
 };
 
-void TestWindow::startUpSetsTheDefaults()
+void TestWindow::startUpShowsTheDesignedWindowWithItsDefaults()
 {
     ProgramFolder folder;
     Game game(folder);
     Form1 &f = *game;
-    QCOMPARE(f.TessNum, Integer(100));
-    QCOMPARE(f.nTess, Integer(0));
+    QCOMPARE(f.frameGeometry(), QRect(0, 0, 1024, 768));
+    QCOMPARE(f.windowTitle(), QStringLiteral("Rizerizo  -  Vareriz"));
+    QStringList captions;
+    for (QAction *a : f.menuBar()->actions())
+        captions << a->text();
+    captions << f.ntessere->title() << f.nobeep->title() << f.fix->title() << f.canzoni[7]->text();
+    captions << f.CMGame->text() << f.CMNew->text() << f.CMquit->text() << f.Text2->toPlainText().left(37);
+    QCOMPARE(captions, (QStringList{"&Images", "&Options", "&Music", "&About", "&N\u00B0 of tesserae", "&Help beep",
+                                    "&Block on right positions", "M01oejjd", "New Image", "Reshuffle", "Quit",
+                                    "Vareriz ver 2.0\n--------------------\n"}));
+    // 100 tiles of 15360 x 0.04124 = 633 twips (42 pixels), both play options on, sequential music.
     QVERIFY(f.tessere[3]->isChecked() && !f.tessere[1]->isChecked() && !f.tessere[2]->isChecked());
     QVERIFY(f.yes->isChecked() && !f.no->isChecked() && f.fixyes->isChecked() && !f.fixno->isChecked());
     QVERIFY(f.all->isChecked() && !f.nomusic->isChecked());
-    // Z from the outer width: 15360 x 0.04124 = 633.45 -> 633; both templates that size.
-    QCOMPARE(f.W(), 15360.0);
-    QCOMPARE(f.Z, Integer(633));
-    for (PictureBox *tpl : {f.Picture2[0], f.Picture1[0]}) {
-        QCOMPARE(tpl->size(), QSize(42, 42));
-        QCOMPARE(tpl->ScaleWidth, 633.0);
-        QVERIFY(tpl->isHidden());
-    }
-    QVERIFY(!f.CMNew->isEnabled());
-    QVERIFY(!f.CMGame->isEnabled());
-    QVERIFY(f.CMquit->isEnabled());
-    for (QWidget *w : std::initializer_list<QWidget *>{f.Label6, f.Label7, f.Label9, f.LBLcongrat, f.Text2, f.Picture3,
-                                                       f.List1, f.File1})
-        QVERIFY2(w->isHidden(), qPrintable(w->objectName()));
+    QCOMPARE(f.Picture2[0]->size(), QSize(42, 42));
+    QCOMPARE(f.Picture1[0]->size(), QSize(42, 42));
+    QVERIFY(!f.CMNew->isEnabled() && !f.CMGame->isEnabled() && f.CMquit->isEnabled() && f.Timer1->Enabled());
+    for (QWidget *w :
+         QList<QWidget *>{f.Label6, f.Label7, f.Label9, f.LBLcongrat, f.Text2, f.Picture3, f.List1, f.File1})
+        QVERIFY(w->isHidden());
     QVERIFY(f.Label1->isVisible() && f.Label8->isVisible() && f.Label5->isVisible() && f.MMC1->isVisible());
-    QVERIFY(f.Timer1->Enabled());
-    for (int i = 1; i <= 6; ++i) {
-        QVERIFY(f.Picture4.exists(i));
-        QCOMPARE(f.Picture4[i]->size(), QSize(33, 33));
-    }
     QVERIFY(game.messages.isEmpty());
+    // Labels lie beneath every other control (children run from the bottom of the drawing order up).
+    const QObjectList children = f.surface->children();
+    const auto firstOther = std::find_if(children.begin(), children.end(),
+                                         [](QObject *o) { return o->isWidgetType() && !qobject_cast<Label *>(o); });
+    QVERIFY(std::none_of(firstOther, children.end(), [](QObject *o) { return qobject_cast<Label *>(o); }));
 }
 
-void TestWindow::startUpTakesTheWholeScreen()
-{
-    ProgramFolder folder;
-    Game game(folder);
-    QCOMPARE(game->frameGeometry(), QRect(0, 0, 1024, 768));
-    QCOMPARE(game->H(), 11520.0);
-}
-
-void TestWindow::theWindowHasEveryMenuAndCaption()
-{
-    ProgramFolder folder;
-    Game game(folder);
-    Form1 &f = *game;
-    QCOMPARE(f.windowTitle(), QStringLiteral("Rizerizo  -  Vareriz"));
-    QStringList top;
-    for (QAction *a : f.menuBar()->actions())
-        top << a->text();
-    QCOMPARE(top, (QStringList{"&Images", "&Options", "&Music", "&About"}));
-    QCOMPARE(f.ntessere->title(), QStringLiteral("&N\u00B0 of tesserae"));
-    QCOMPARE(f.nobeep->title(), QStringLiteral("&Help beep"));
-    QCOMPARE(f.fix->title(), QStringLiteral("&Block on right positions"));
-    QCOMPARE(f.canzoni.ubound(), 10);
-    QCOMPARE(f.canzoni[7]->text(), QStringLiteral("M01oejjd"));
-    QCOMPARE(f.canzoni[10]->text(), QStringLiteral("Sevilana"));
-    QCOMPARE(f.LBLcongrat->text(), QStringLiteral("Congratulations"));
-    QVERIFY(f.Text2->toPlainText().startsWith(QStringLiteral("Vareriz ver 2.0\n--------------------\n")));
-    QCOMPARE(f.CMGame->text(), QStringLiteral("New Image"));
-    QCOMPARE(f.CMNew->text(), QStringLiteral("Reshuffle"));
-    QVERIFY(!f.windowIcon().isNull());
-}
-
-void TestWindow::labelsLieBeneathEveryOtherControl()
-{
-    ProgramFolder folder;
-    Game game(folder);
-    const QObjectList children = game->surface->children();
-    qsizetype lastLabel = -1, firstOther = children.size();
-    for (qsizetype i = 0; i < children.size(); ++i) {
-        if (qobject_cast<Label *>(children[i]))
-            lastLabel = i;
-        else if (qobject_cast<QWidget *>(children[i]))
-            firstOther = std::min(firstOther, i);
-    }
-    // Children are kept from the bottom of the drawing order up.
-    QVERIFY(lastLabel < firstOther);
-}
-
-void TestWindow::layoutMatchesTheWorkedExampleToThePixel()
+void TestWindow::theLayoutMatchesTheWorkedExample()
 {
     ProgramFolder folder;
     Game game(folder);
     Form1 &f = *game;
     auto px = [](double t) { return twips::toPixels(t); };
     QCOMPARE(f.Label1->geometry(), QRect(px(460.8), px(460.8), px(6528), px(6528)));
-    QCOMPARE(f.LBLcongrat->x(), px(8371.2));
-    QCOMPARE(f.LBLcongrat->width(), px(6528));
-    QCOMPARE(f.LBLcongrat->height(), px(652.8));
-    QCOMPARE(f.MMC1->pos(), QPoint(px(890.88), px(10022.4)));
+    QCOMPARE(f.LBLcongrat->geometry(), QRect(px(8371.2), px(460.8), px(6528), px(652.8)));
+    QCOMPARE(f.MMC1->geometry().topLeft(), QPoint(px(890.88), px(10022.4)));
     QCOMPARE(f.MMC1->width(), px(6643.2));
-    for (QPushButton *b : {f.CMGame, f.CMNew, f.CMquit})
-        QCOMPARE(b->width(), px(2214.4));
-    QCOMPARE(f.CMGame->x(), px(7534.08));
-    QCOMPARE(f.CMNew->x(), px(9748.48));
-    QCOMPARE(f.CMquit->x(), px(11962.88));
+    QCOMPARE(QList<int>({f.CMGame->x(), f.CMNew->x(), f.CMquit->x(), f.CMquit->width()}),
+             QList<int>({px(7534.08), px(9748.48), px(11962.88), px(2214.4)}));
     // The strip stands against the frame's right edge, as tall as the frame, black with white text.
     QCOMPARE(f.Label8->geometry(), QRect(f.Label1->geometry().right() + 1, f.Label1->y(), 105, f.Label1->height()));
     QCOMPARE(f.Label8->background(), QColor(0, 0, 0));
@@ -134,24 +78,13 @@ void TestWindow::layoutMatchesTheWorkedExampleToThePixel()
     // The olive bar covers the music control and the three buttons.
     QVERIFY(f.Label5->geometry().contains(f.MMC1->geometry().center()));
     QVERIFY(f.Label5->geometry().right() >= f.CMquit->geometry().right());
+    // A smaller window is laid out again from its own width; the tile size stays as chosen.
+    f.resize(800, 600);
+    QCOMPARE(f.Label1->width(), px(800 * 15 * 0.425));
+    QCOMPARE(f.Picture2[0]->width(), 42);
 }
 
-void TestWindow::minimisingPausesAndRestoringPlays()
-{
-    ProgramFolder folder;
-    folder.addFile(QStringLiteral("Music/inds_01.mid"), QByteArray("anything: the stand-in only looks for the file"));
-    Game game(folder);
-    QVERIFY(game->MMC1->isPlaying());
-    game.media->calls.clear();
-    game->showMinimized();
-    QCOMPARE(game.media->calls, QStringList{"pause"});
-    QVERIFY(!game->MMC1->isPlaying());
-    game->showNormal();
-    QCOMPARE(game.media->calls, (QStringList{"pause", "resume"}));
-    QVERIFY(game->MMC1->isPlaying());
-}
-
-void TestWindow::aboutTogglesAndClicksHideIt()
+void TestWindow::aboutTogglesAndManyClicksHideIt()
 {
     ProgramFolder folder;
     Game game(folder);
@@ -160,26 +93,16 @@ void TestWindow::aboutTogglesAndClicksHideIt()
     QVERIFY(f.Text2->isVisible());
     f.about->trigger();
     QVERIFY(f.Text2->isHidden());
-    // Each of these clicks hides the text, and does nothing else.
     const std::vector<std::pair<const char *, std::function<void()>>> hiders = {
-        {"text itself", [&] { QTest::mouseClick(f.Text2->viewport(), Qt::LeftButton); }},
-        {"olive bar", [&] { QTest::mouseClick(f.Label5, Qt::LeftButton, {}, QPoint(2, 2)); }},
-        {"library label",
-         [&] {
-             f.Label9->show();
-             QTest::mouseClick(f.Label9, Qt::LeftButton);
-             f.Label9->hide();
-         }},
-        {"instruction strip", [&] { QTest::mouseClick(f.Label8, Qt::LeftButton); }},
-        {"board frame", [&] { QTest::mouseClick(f.Label1, Qt::LeftButton); }},
-        {"banner",
-         [&] {
-             f.LBLcongrat->show();
-             QTest::mouseClick(f.LBLcongrat, Qt::LeftButton);
-         }},
-        {"options menu", [&] { emit f.options->aboutToShow(); }},
-        {"music menu", [&] { emit f.music->aboutToShow(); }},
-        {"background, right button", [&] { QTest::mousePress(f.surface, Qt::RightButton, {}, QPoint(1000, 600)); }},
+        {"the text itself", [&] { QTest::mouseClick(f.Text2->viewport(), Qt::LeftButton); }},
+        {"the olive bar", [&] { QTest::mouseClick(f.Label5, Qt::LeftButton, {}, QPoint(2, 2)); }},
+        {"the instruction strip", [&] { QTest::mouseClick(f.Label8, Qt::LeftButton); }},
+        {"the board frame", [&] { QTest::mouseClick(f.Label1, Qt::LeftButton); }},
+        {"the banner", [&] { f.LBLcongrat->show(), QTest::mouseClick(f.LBLcongrat, Qt::LeftButton); }},
+        {"the library label", [&] { f.Label9->show(), QTest::mouseClick(f.Label9, Qt::LeftButton); }},
+        {"the options menu", [&] { emit f.options->aboutToShow(); }},
+        {"the music menu", [&] { emit f.music->aboutToShow(); }},
+        {"the background, right button", [&] { QTest::mousePress(f.surface, Qt::RightButton, {}, QPoint(1000, 600)); }},
     };
     for (const auto &[what, click] : hiders) {
         f.about->trigger();
@@ -191,45 +114,43 @@ void TestWindow::aboutTogglesAndClicksHideIt()
     QVERIFY(f.LBLcongrat->isVisible());
 }
 
-void TestWindow::quitClosesTheMusicAndEndsTheProgram()
+void TestWindow::minimisingPausesRestoringResumesAndQuitCloses()
 {
     ProgramFolder folder;
-    folder.addFile(QStringLiteral("Music/inds_01.mid"), QByteArray("x"));
+    folder.addSongs();
     Game game(folder);
-    QVERIFY(game->MMC1->isOpen());
     game.media->calls.clear();
+    game->showMinimized();
+    game->showNormal();
+    QVERIFY(game->MMC1->isPlaying());
     QTest::mouseClick(game->CMquit, Qt::LeftButton);
-    QCOMPARE(game.media->calls, QStringList{"close"});
-    QVERIFY(!game->isVisible());
-    QVERIFY(!game->MMC1->isOpen());
-    QVERIFY(!game->Timer1->Enabled());
+    QCOMPARE(game.media->calls, (QStringList{"pause", "resume", "close"}));
+    QVERIFY(!game->isVisible() && !game->Timer1->Enabled());
 }
 
-void TestWindow::aMissingFramePictureStopsStartUpWithAMessage()
+void TestWindow::aFrameThatCannotBeReadStopsStartUpWithAMessage_data()
 {
-    ProgramFolder folder;
-    QVERIFY(QFile::remove(folder.file(QStringLiteral("frame4.gif"))));
-    Game game(folder);
-    QVERIFY(!game->startedWell());
-    QCOMPARE(game.messages.size(), 1);
-    QVERIFY(game.messages.first().contains(QStringLiteral("frame4.gif")));
-    QVERIFY(!game->isVisible());
+    QTest::addColumn<QString>("frame");
+    QTest::addColumn<QByteArray>("bytes"); // empty: the file is removed
+    QTest::newRow("missing") << "frame4.gif" << QByteArray();
+    QTest::newRow("damaged") << "frame2.gif" << QByteArray("GIF89a but nothing more");
 }
 
-void TestWindow::aDamagedFramePictureStopsStartUpWithAMessage()
+void TestWindow::aFrameThatCannotBeReadStopsStartUpWithAMessage()
 {
+    QFETCH(QString, frame);
+    QFETCH(QByteArray, bytes);
     ProgramFolder folder;
-    QFile f(folder.file(QStringLiteral("frame2.gif")));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("GIF89a but nothing more");
-    f.close();
-    // Another case on disk is still found, and read.
+    QVERIFY(QFile::remove(folder.file(frame)));
+    if (!bytes.isEmpty())
+        folder.addFile(frame, bytes);
+    // A frame stored in another case is still found, and read.
     QVERIFY(QFile::rename(folder.file(QStringLiteral("frame1.gif")), folder.file(QStringLiteral("FRAME1.GIF"))));
     Game game(folder);
     QVERIFY(!game->startedWell());
     QCOMPARE(game.messages.size(), 1);
-    QVERIFY(game.messages.first().contains(QStringLiteral("frame2.gif")));
-    QVERIFY(!game.messages.first().contains(QStringLiteral("frame1")));
+    QVERIFY2(game.messages.first().contains(frame), qPrintable(game.messages.first()));
+    QVERIFY(!game->isVisible());
 }
 
 QTEST_MAIN(TestWindow)
