@@ -96,7 +96,6 @@ Game::Game(const ProgramFolder &folder, bool start, Music music)
         o.soundOutput = false;
         context.media = std::make_unique<FluidBackend>(o);
     }
-    context.beep = [this] { ++beeps; };
     context.tell = [this](const QString &m) { messages << m; };
     form = std::make_unique<Form1>(std::move(context));
     if (start)

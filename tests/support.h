@@ -20,6 +20,8 @@ public:
     void close() override { calls << QStringLiteral("close"); }
     void play(bool fromStart) override { calls << (fromStart ? QStringLiteral("play") : QStringLiteral("resume")); }
     void pause() override { calls << QStringLiteral("pause"); }
+    void beep() override { ++beeps; }
+    int beeps = 0;
     // The song that is playing reaches its end.
     void end() { emit finished(); }
 };
@@ -74,7 +76,6 @@ struct Game {
 
     RecordingBackend *media = nullptr; // null with the real synthesiser
     QStringList messages;
-    int beeps = 0;
     std::unique_ptr<Form1> form;
 };
 

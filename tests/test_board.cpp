@@ -164,7 +164,7 @@ void TestBoard::aDropLandsOnAFreeCellOrGoesBack()
         QCOMPARE(f->Picture1[c]->Tag == u"1", board.contains(c));
     QCOMPARE(t->Tag == u"giocata", !board.keys(tile).isEmpty());
     QCOMPARE(f->nTess, Integer(0));
-    QCOMPARE(game_->beeps, 0);
+    QCOMPARE(game_->media->beeps, 0);
     // The tile last carried stays in front of all others.
     QCOMPARE(f->surface->children().last(), t);
 }
@@ -213,11 +213,11 @@ void TestBoard::rightTilesCountBeepLockAndComplete()
     QCOMPARE(f->fixno->isChecked(), !lock);
     game_->dropOnCell(2, 3); // wrong: neither counted nor signalled
     QCOMPARE(f->nTess, Integer(0));
-    QCOMPARE(game_->beeps, 0);
+    QCOMPARE(game_->media->beeps, 0);
     for (int k = 1; k <= 15; ++k)
         game_->dropOnCell(k, k);
     QCOMPARE(f->nTess, Integer(15));
-    QCOMPARE(game_->beeps, beep ? 15 : 0);
+    QCOMPARE(game_->media->beeps, beep ? 15 : 0);
     for (int k = 1; k <= 15; ++k)
         QCOMPARE(f->Picture2[k]->isEnabled(), !lock);
     QVERIFY(f->LBLcongrat->isHidden());
@@ -231,7 +231,7 @@ void TestBoard::rightTilesCountBeepLockAndComplete()
     game_->dropOnCell(16, 16);
     QCOMPARE(f->nTess, Integer(16));
     QVERIFY(f->LBLcongrat->isVisible());
-    QCOMPARE(game_->beeps, beep ? (lock ? 16 : 17) : 0);
+    QCOMPARE(game_->media->beeps, beep ? (lock ? 16 : 17) : 0);
     // Complete: every drop goes back, and the banner stays, also when clicked.
     game_->dropOnCell(5, 9);
     QCOMPARE(f->Picture2[5]->pos(), f->Picture1[5]->pos());
@@ -281,7 +281,7 @@ void TestBoard::reshuffleDealsAgainAndClearsThePlay()
     for (int k = 1; k <= 16; ++k)
         game_->dropOnCell(k, k);
     QVERIFY(f->LBLcongrat->isVisible());
-    QCOMPARE(game_->beeps, 32);
+    QCOMPARE(game_->media->beeps, 32);
 }
 
 void TestBoard::theTileCountIsChosenBeforeAPictureOnly()

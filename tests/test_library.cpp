@@ -68,8 +68,19 @@ void TestLibrary::theListsOpenAndClose()
         close();
         QVERIFY2(f.List1->isHidden() && f.File1->isHidden(), what);
     }
+    // From the keyboard alone: the arrows highlight, Return opens the category, Tab reaches the
+    // pictures, Enter chooses.
+    f.files->trigger();
+    QTRY_VERIFY(f.List1->hasFocus());
+    QTest::keyClick(f.List1, Qt::Key_Down);
+    QTest::keyClick(f.List1, Qt::Key_Return);
+    QVERIFY(f.File1->isVisible());
+    QTest::keyClick(f.List1, Qt::Key_Tab);
+    QVERIFY(f.File1->hasFocus());
+    QTest::keyClick(f.File1, Qt::Key_Down);
+    QTest::keyClick(f.File1, Qt::Key_Enter);
+    QVERIFY(f.scelta_file);
     // While a picture is on the board the lists do not open.
-    game.choose(QStringLiteral("Zoo"), QStringLiteral("x.jpg"));
     f.files->trigger();
     QVERIFY(f.List1->isHidden());
 }
@@ -98,6 +109,23 @@ void TestLibrary::choosingAPictureBuildsTheBoard()
     for (int i = 1; i <= 6; ++i)
         QVERIFY(f.Picture4[i]->isHidden());
     QVERIFY(game.messages.isEmpty());
+    // Every caption reads against its ground: a contrast of 4.5:1, or 3:1 for large text.
+    f.LBLcongrat->show();
+    const auto luminance = [](QColor c) {
+        const auto lin = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
+    };
+    for (Label *l : f.surface->findChildren<Label *>()) {
+        if (l->text().trimmed().isEmpty())
+            continue;
+        const double text = luminance(l->palette().color(QPalette::WindowText));
+        const bool large = l->font().pointSizeF() >= 18 || (l->font().pointSizeF() >= 14 && l->font().bold());
+        // The strip blinks olive and black.
+        for (QColor ground : {l->background(), l == f.Label8 ? QColor(128, 128, 0) : l->background()}) {
+            const double a = std::max(text, luminance(ground)) + 0.05, b = std::min(text, luminance(ground)) + 0.05;
+            QVERIFY2(a / b >= (large ? 3 : 4.5), qPrintable(l->text().trimmed().left(20)));
+        }
+    }
 }
 
 void TestLibrary::aHugeModelIsScaledDownToThePreview()

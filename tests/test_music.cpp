@@ -32,6 +32,7 @@ private slots:
     void songFilesAreFoundWhateverTheirCase();
     void theControlsButtonsActOnTheOpenSong();
     void realSynthesisPlaysTheSongsInTurn();
+    void aListOfBrokenSongsIsTriedOnceRoundThenRests();
     void brokenSongsNeverStopTheGame_data();
     void brokenSongsNeverStopTheGame();
 };
@@ -134,6 +135,22 @@ void TestMusic::realSynthesisPlaysTheSongsInTurn()
     game->showNormal();
     QVERIFY(game->MMC1->isPlaying());
     QTRY_COMPARE_WITH_TIMEOUT(checked(*game), (QStringList{"all", "inds_03"}), 20000);
+}
+
+void TestMusic::aListOfBrokenSongsIsTriedOnceRoundThenRests()
+{
+    ProgramFolder folder; // no Music folder at all
+    Game game(folder);
+    QTRY_VERIFY_WITH_TIMEOUT(game->canzoni[10]->isChecked(), 30000);
+    // Resting: no more attempts and no more end reports, so the About text stays open.
+    game->about->trigger();
+    game.media->calls.clear();
+    QTest::qWait(2500); // more than the second between two reports of songs that cannot be played
+    QVERIFY(game->Text2->isVisible());
+    QVERIFY(game.media->calls.isEmpty());
+    // Asking again tries the list once more.
+    game->all->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(game->canzoni[2]->isChecked(), 30000);
 }
 
 void TestMusic::brokenSongsNeverStopTheGame_data()

@@ -39,6 +39,7 @@ void Form1::files_Click()
         // The lists open above whatever the board holds, the waiting animation's frames included.
         List1->raise();
         List1->show();
+        List1->setFocus();
         Text2->hide();
         for (int i = 1; i <= 6; ++i)
             if (PictureBox *f = Picture4[i])

@@ -19,6 +19,7 @@ void Form1::canzoni_Click(Integer Index)
     nomusic->setChecked(false);
     all->setChecked(false);
     Brano = 0;
+    MMC1->wake();
     MMC1->setCommand(QStringLiteral("close"));
     MMC1->setFileName(songPath(appPath(), canzoni[Index], ".MID"));
     MMC1->setCommand(QStringLiteral("open"));
@@ -32,6 +33,7 @@ void Form1::all_Click()
         canzoni[i]->setChecked(false);
     nomusic->setChecked(false);
     all->setChecked(true);
+    MMC1->wake();
     MMC1_Done(1);
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/paths.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <alsa/asoundlib.h>
@@ -27,6 +28,10 @@ void silenceLibraries()
 }
 
 constexpr int pollMs = 40;
+// Background music needs no low latency, but the beep should follow a drop within 100 ms: blocks of
+// 1024 frames (23 ms) keep the sound server's work small and the beep prompt.
+constexpr int periodFrames = 1024;
+constexpr int beepChannel = 15, beepProgram = 9 /* glockenspiel */, beepKey = 88, beepMs = 160;
 
 } // namespace
 
@@ -78,6 +83,8 @@ void FluidBackend::prepare()
         return;
     fluid_settings_setnum(settings_.get(), "synth.gain", 0.5);
     fluid_settings_setint(settings_.get(), "synth.cpu-cores", 1);
+    fluid_settings_setint(settings_.get(), "audio.period-size", periodFrames);
+    fluid_settings_setint(settings_.get(), "audio.periods", 2);
     synth_.reset(new_fluid_synth(settings_.get()));
     if (!synth_)
         return;
@@ -249,4 +256,20 @@ void FluidBackend::poll()
     playing_ = false;
     pausedTick_ = 0;
     emit finished();
+}
+
+void FluidBackend::beep()
+{
+    if (!ready_ || !synth_ || !driver_ || fluid_synth_sfcount(synth_.get()) == 0) {
+        QApplication::beep();
+        return;
+    }
+    std::lock_guard lock(render_);
+    fluid_synth_program_change(synth_.get(), beepChannel, beepProgram);
+    fluid_synth_cc(synth_.get(), beepChannel, 7, 127);
+    fluid_synth_noteon(synth_.get(), beepChannel, beepKey, 110);
+    QTimer::singleShot(beepMs, this, [this] {
+        std::lock_guard lock(render_);
+        fluid_synth_noteoff(synth_.get(), beepChannel, beepKey);
+    });
 }

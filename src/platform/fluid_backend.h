@@ -35,6 +35,9 @@ public:
     void close() override;
     void play(bool fromStart) override;
     void pause() override;
+    // A glockenspiel note on a channel of its own, through the same output as the songs; the desktop's
+    // bell where there is no output or no SoundFont.
+    void beep() override;
 
     // Which output the worker chose ("pulseaudio", "alsa" or "silent"); empty until it is ready.
     QString output() const;

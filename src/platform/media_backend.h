@@ -19,6 +19,8 @@ public:
     virtual void play(bool fromStart) = 0;
     // Halts the song, keeping its place.
     virtual void pause() = 0;
+    // A short signal, heard whether or not a song plays.
+    virtual void beep() = 0;
 
 signals:
     // The song that was playing reached its end. Emitted on the backend's own (the window's) thread.

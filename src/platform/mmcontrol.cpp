@@ -47,7 +47,10 @@ MMControl::MMControl(QWidget *parent, MediaBackend *backend) : QWidget(parent), 
         b->setAutoRaise(false);
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         b->setFocusPolicy(Qt::NoFocus);
-        connect(b, &QToolButton::clicked, this, [this, word] { setCommand(QString::fromLatin1(word)); });
+        connect(b, &QToolButton::clicked, this, [this, word] {
+            wake();
+            setCommand(QString::fromLatin1(word));
+        });
         row->addWidget(b);
         return b;
     };
@@ -101,6 +104,8 @@ void MMControl::open()
         return;
     open_ = backend_->open(fileName_);
     failedOpen_ = !open_;
+    if (open_)
+        failures_ = 0;
     fromStart_ = true;
 }
 
@@ -121,6 +126,8 @@ void MMControl::play()
         // so that a folder of broken songs is not raced through.
         if (failedOpen_ && !failed_.isActive()) {
             failedOpen_ = false;
+            if (restAfter_ > 0 && ++failures_ >= restAfter_)
+                return;
             const qint64 since = sinceFailure_.isValid() ? sinceFailure_.elapsed() : failureSpacingMs;
             failed_.start(int(std::max<qint64>(0, failureSpacingMs - since)));
         }

@@ -30,6 +30,13 @@ public:
     void setWait(bool wait) { wait_ = wait; }
     bool Wait() const { return wait_; }
 
+    // After this many songs in a row could not be opened, the control rests: a further song that
+    // cannot be opened is not reported as ended, so that a list of broken songs is tried once
+    // round and not again and again. 0: never rests.
+    void setRestAfterFailures(int songs) { restAfter_ = songs; }
+    // Ends a rest: the player asked for music again.
+    void wake() { failures_ = 0; }
+
     bool isOpen() const { return open_; }
     bool isPlaying() const { return playing_; }
 
@@ -54,6 +61,7 @@ private:
     bool playing_ = false;
     bool fromStart_ = true;
     bool failedOpen_ = false;
+    int failures_ = 0, restAfter_ = 0;
     QTimer failed_;
     QElapsedTimer sinceFailure_;
     QToolButton *playButton_, *pauseButton_, *stopButton_;

@@ -20,7 +20,15 @@ static void prepare(QImageReader &reader)
     }();
     (void)once;
     reader.setDecideFormatFromContent(true);
-    reader.setAutoTransform(false);
+    // Photographs from phones and cameras say how they were held (EXIF orientation): they are shown
+    // upright, as every photo viewer shows them.
+    reader.setAutoTransform(true);
+}
+
+// Whether the picture's stored rows become its columns once it is turned upright.
+static bool turnsOnItsSide(const QImageReader &reader)
+{
+    return reader.transformation() & QImageIOHandler::TransformationRotate90;
 }
 
 Probe probe(const QString &path)
@@ -46,6 +54,8 @@ Probe probe(const QString &path)
         return p;
     }
     p.size = reader.size();
+    if (turnsOnItsSide(reader))
+        p.size.transpose();
     if (!p.size.isValid() || p.size.isEmpty()) {
         p.error = QStringLiteral("its size cannot be read");
         return p;
@@ -89,7 +99,10 @@ QImage loadScaled(const QString &path, QSize atLeast, QString *error, QSize *ful
         *fullSize = p.size;
     QImageReader reader(path);
     prepare(reader);
-    const QSize target = scaledTarget(p.size, atLeast);
+    // The reduced size is decoded from the stored rows, before the picture is turned upright.
+    QSize target = scaledTarget(p.size, atLeast);
+    if (target.isValid() && turnsOnItsSide(reader))
+        target.transpose();
     if (target.isValid())
         reader.setScaledSize(target);
     QImage img = reader.read();

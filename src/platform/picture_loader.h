@@ -8,7 +8,7 @@ namespace picture {
 // What the loader found out about a file before decoding it.
 struct Probe {
     bool ok = false;
-    QSize size;    // the picture's own size in pixels
+    QSize size;    // the picture's own size in pixels, upright as its EXIF orientation says
     QString error; // why it cannot be read, in the player's words
 };
 

@@ -36,6 +36,7 @@ Label *makeLabel(QWidget *parent, double l, double t, double w, double h, const 
     auto *label = new Label(parent);
     twips::setGeometry(label, l, t, w, h);
     label->setBackground(back);
+    label->setForeground(looks::labelText);
     return label;
 }
 
@@ -59,13 +60,13 @@ PictureBox *makeTemplate(QWidget *parent, double l, double t, double w, double h
 
 Form1::Form1(Form1Context context) : context_(std::move(context))
 {
-    if (!context_.beep)
-        context_.beep = [] { QApplication::beep(); };
     rng_.seed(context_.randomSeed.value_or(std::uint64_t(std::chrono::system_clock::now().time_since_epoch().count()) ^
                                            0x9e3779b97f4a7c15ull));
     buildControls();
     buildMenus();
     wireHandlers();
+    // When every song has failed once in a row, sequential play rests until the player asks again.
+    MMC1->setRestAfterFailures(canzoni.ubound());
     // The window takes its size from the screen, not from what its menu bar and controls would like.
     layout()->setSizeConstraint(QLayout::SetNoConstraint);
     clock_.setInterval(clockStepMs);
@@ -137,6 +138,10 @@ void Form1::buildControls()
     File1 = new FileListBox(surface);
     twips::setGeometry(File1, 0, 2760, 2772, 2712);
     File1->hide();
+    // Return and Enter choose the highlighted line as a click does; Tab moves between the lists.
+    List1->installEventFilter(this);
+    File1->installEventFilter(this);
+    setTabOrder(List1, File1);
 
     CMGame = makeButton(surface, QStringLiteral("New Image"), 6960, 8520, 2064, 360);
     Picture2.setTemplate(makeTemplate(surface, 1080, 7440, 735, 735));
@@ -215,6 +220,15 @@ bool Form1::eventFilter(QObject *watched, QEvent *e)
                        me->position().y() * twips::perPixel);
     } else if (Text2 && watched == Text2->viewport() && e->type() == QEvent::MouseButtonRelease) {
         Text2_Click();
+    } else if ((watched == List1 || watched == File1) && e->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(e)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && static_cast<QListWidget *>(watched)->currentItem()) {
+            if (watched == List1)
+                List1_Click();
+            else
+                File1_Click();
+            return true;
+        }
     }
     return QMainWindow::eventFilter(watched, e);
 }
@@ -241,7 +255,11 @@ void Form1::tell(const QString &message)
         QMessageBox::warning(this, windowTitle(), message);
 }
 
+// The beep goes out with the music, through the sound server the songs play on.
 void Form1::beep()
 {
-    context_.beep();
+    if (context_.media)
+        context_.media->beep();
+    else
+        QApplication::beep();
 }

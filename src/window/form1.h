@@ -25,12 +25,11 @@ class QPlainTextEdit;
 class QPushButton;
 class VbTimer;
 
-// What the window needs from outside: the program folder, the song player and the two ways of
-// reaching the player other than the window itself. main.cpp builds the real ones; tests their own.
+// What the window needs from outside: the program folder, the sound (songs and the beep), and a way
+// of telling the player something. main.cpp builds the real ones; tests their own.
 struct Form1Context {
     QString programFolder;
     std::unique_ptr<MediaBackend> media;
-    std::function<void()> beep;                // the system beep
     std::function<void(const QString &)> tell; // a message box over the window
     // Seeds the deals and the animation's jumps; without one the window seeds from the clock.
     std::optional<std::uint64_t> randomSeed;

@@ -33,6 +33,8 @@ void Form1::Form_Resize()
     Label8->setForeground(Qt::white);
     QFont f = Label8->font();
     f.setPointSizeF(14);
+    // Bold: white on the olive of the blink needs large text to be read (4.2:1).
+    f.setBold(true);
     Label8->setFont(f);
     Label8->setText(QString(100, u' ') + QString::fromLatin1(instructions));
 

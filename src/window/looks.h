@@ -16,5 +16,8 @@ inline const QColor formFore{64, 64, 0};
 inline const QColor paleYellow{255, 255, 192};
 inline const QColor bannerYellow{255, 255, 128};
 inline const QColor stripBlue{0, 0, 255};
+// A label with no text colour of its own writes in the ordinary label colour, not the window's
+// dark olive, which cannot be read on the olive captions.
+inline const QColor labelText{0, 0, 0};
 
 } // namespace looks
