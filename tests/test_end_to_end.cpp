@@ -1,212 +1,304 @@
-// The real program under a real X server: the window laid out on the screen, a whole game played
-// with a real mouse and keyboard, and closing by the window system's close request.
+// The real program on a real X server under a real window manager (openbox), as players run it: the
+// whole window, frame included, inside the area that panels leave free, at start and after minimise
+// and restore; a whole game played with the mouse and the keyboard; closing from the window manager.
 #include "support.h"
 
 #include <QProcess>
 #include <xcb/xcb.h>
 
+namespace {
+
+const QString caption = QStringLiteral("Rizerizo  -  Vareriz");
+
+// An X server of a given size with openbox, and a panel along the bottom if asked for.
+struct Desktop {
+    Desktop(QSize size, int panel)
+    {
+        for (int n = 91; n < 140 && display.isEmpty(); ++n) {
+            if (QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
+                continue;
+            xvfb.start(QStringLiteral("Xvfb"),
+                       {QStringLiteral(":%1").arg(n), QStringLiteral("-screen"), QStringLiteral("0"),
+                        QStringLiteral("%1x%2x24").arg(size.width()).arg(size.height()), QStringLiteral("-nolisten"),
+                        QStringLiteral("tcp")});
+            xvfb.waitForStarted();
+            const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(n);
+            if (QTest::qWaitFor([&] { return xvfb.state() != QProcess::Running || QFileInfo::exists(socket); },
+                                10000) &&
+                xvfb.state() == QProcess::Running)
+                display = QStringLiteral(":%1").arg(n);
+        }
+        x = xcb_connect(qPrintable(display), nullptr);
+        env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        env.insert(QStringLiteral("DISPLAY"), display);
+        wm.setProcessEnvironment(env);
+        wm.start(QStringLiteral("openbox"), {});
+        // Ready when it manages the screen: it names itself on the root window.
+        (void)QTest::qWaitFor(
+            [&] {
+                return run(QStringLiteral("xprop"),
+                           {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
+                    .contains(QStringLiteral("window id"));
+            },
+            15000);
+        (void)QTest::qWaitFor([&] { return workArea().isValid(); }, 15000);
+        if (panel > 0)
+            addPanel(size, panel);
+    }
+    ~Desktop()
+    {
+        if (x)
+            xcb_disconnect(x);
+        for (QProcess *p : {&wm, &xvfb}) {
+            p->terminate();
+            p->waitForFinished(5000);
+        }
+    }
+    // A dock window that reserves a strip at the bottom of the screen, as a desktop's panel does.
+    void addPanel(QSize size, int height)
+    {
+        auto atom = [this](const char *name) {
+            xcb_intern_atom_reply_t *r =
+                xcb_intern_atom_reply(x, xcb_intern_atom(x, 0, uint16_t(strlen(name)), name), nullptr);
+            const xcb_atom_t a = r ? r->atom : 0;
+            free(r);
+            return a;
+        };
+        const xcb_window_t w = xcb_generate_id(x);
+        xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(x)).data;
+        xcb_create_window(x, XCB_COPY_FROM_PARENT, w, screen->root, 0, int16_t(size.height() - height),
+                          uint16_t(size.width()), uint16_t(height), 0, XCB_WINDOW_CLASS_INPUT_OUTPUT,
+                          screen->root_visual, 0, nullptr);
+        const xcb_atom_t dock = atom("_NET_WM_WINDOW_TYPE_DOCK");
+        xcb_change_property(x, XCB_PROP_MODE_REPLACE, w, atom("_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 32, 1, &dock);
+        const uint32_t strut[12] = {0, 0, 0, uint32_t(height), 0, 0, 0, 0, 0, 0, 0, uint32_t(size.width() - 1)};
+        xcb_change_property(x, XCB_PROP_MODE_REPLACE, w, atom("_NET_WM_STRUT_PARTIAL"), XCB_ATOM_CARDINAL, 32, 12,
+                            strut);
+        xcb_map_window(x, w);
+        xcb_flush(x);
+        (void)QTest::qWaitFor([&] { return workArea().height() == size.height() - height; }, 15000);
+    }
+    QString run(const QString &program, const QStringList &args)
+    {
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(program, args);
+        p.waitForFinished(30000);
+        return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
+    }
+    // Numbers after the "=" of xprop's answer.
+    QList<int> numbers(const QStringList &xprop)
+    {
+        QList<int> out;
+        for (const QString &n : run(QStringLiteral("xprop"), xprop).section(u'=', 1).split(u','))
+            out << n.trimmed().toInt();
+        return out;
+    }
+    QRect workArea()
+    {
+        const QList<int> a = numbers({QStringLiteral("-root"), QStringLiteral("_NET_WORKAREA")});
+        return a.size() >= 4 ? QRect(a[0], a[1], a[2], a[3]) : QRect();
+    }
+    // The client area and the whole window, frame included, on the screen.
+    QRect client(const QString &id)
+    {
+        const QString info = run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), id});
+        auto value = [&](const char *key) {
+            return info.section(QLatin1String(key), 1).section(u'\n', 0, 0).trimmed().toInt();
+        };
+        return QRect(value("Absolute upper-left X:"), value("Absolute upper-left Y:"), value("Width:"),
+                     value("Height:"));
+    }
+    QRect frame(const QString &id)
+    {
+        const QList<int> e = numbers({QStringLiteral("-id"), id, QStringLiteral("_NET_FRAME_EXTENTS")});
+        return e.size() == 4 ? client(id).adjusted(-e[0], -e[2], e[1], e[3]) : QRect();
+    }
+    QImage screenshot()
+    {
+        const QString path =
+            QDir::temp().filePath(QStringLiteral("vareriz-shot-%1.png").arg(QCoreApplication::applicationPid()));
+        run(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), path});
+        return QImage(path).convertToFormat(QImage::Format_RGB32);
+    }
+    // Runs an xdotool command and waits until the screen shows its effect.
+    bool act(const QStringList &xdotool)
+    {
+        const QImage before = screenshot();
+        run(QStringLiteral("xdotool"), xdotool);
+        return QTest::qWaitFor([&] { return screenshot() != before; }, 15000);
+    }
+    // Starts the game in a program folder of its own: a copy of the program, its frames, and one
+    // picture of 16 colours. Its window id once it has painted, or empty.
+    QString startGame(QProcess &game, const QTemporaryDir &dir)
+    {
+        ProgramFolder folder;
+        for (int i = 1; i <= 6; ++i)
+            QFile::copy(folder.file(QStringLiteral("frame%1.gif").arg(i)),
+                        dir.filePath(QStringLiteral("frame%1.gif").arg(i)));
+        QDir(dir.path()).mkpath(QStringLiteral("Colours"));
+        gridPicture(800, 800, 4).save(dir.filePath(QStringLiteral("Colours/grid.jpg")), "JPEG", 95);
+        QFile::copy(QStringLiteral(GAME), dir.filePath(QStringLiteral("vareriz")));
+        game.setProcessEnvironment(env);
+        game.setProcessChannelMode(QProcess::ForwardedErrorChannel); // a sanitizer's report shows here
+        game.start(dir.filePath(QStringLiteral("vareriz")), {});
+        QString id;
+        if (!QTest::qWaitFor(
+                [&] {
+                    return !(id = run(QStringLiteral("xdotool"),
+                                      {QStringLiteral("search"), QStringLiteral("--name"), caption}))
+                                .isEmpty();
+                },
+                30000))
+            return QString();
+        id = id.section(u'\n', 0, 0);
+        return QTest::qWaitFor([&] { return surface(id).y() >= 0; }, 30000) ? id : QString();
+    }
+    // The top-left corner of the window's surface, below the menu bar, found from the white board
+    // frame that stands 0.03 W into it; y is -1 until the window has painted.
+    QPoint surface(const QString &id)
+    {
+        const QRect c = client(id);
+        const QImage shot = screenshot();
+        for (int y = c.y(); y < c.y() + 120; ++y)
+            if (shot.pixelColor(c.x() + 200, y) == QColor(Qt::white) &&
+                shot.pixelColor(c.x() + 200, y + 100) == QColor(Qt::white))
+                return QPoint(c.x(), y - qRound(frame(id).width() * 0.03));
+        return QPoint(c.x(), -1);
+    }
+    // The top of the olive bar behind the music control and the buttons: the first row below the
+    // board that is not the window's own colour.
+    int barTop(const QString &id)
+    {
+        const QRect c = client(id);
+        const QImage shot = screenshot();
+        for (int y = c.top() + c.height() * 3 / 4; y < c.bottom(); ++y)
+            if (shot.pixelColor(c.x() + c.width() / 10, y) != QColor(192, 192, 0))
+                return y;
+        return -1;
+    }
+    QProcess xvfb, wm;
+    QString display;
+    QProcessEnvironment env;
+    xcb_connection_t *x = nullptr;
+};
+
+} // namespace
+
 class TestEndToEnd : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
-    void aWholeGameIsPlayedAndTheWindowClosesOnRequest();
-
-private:
-    QString run(const QString &program, const QStringList &args);
-    QImage screenshot();
-    // Runs an xdotool command and waits until the screen shows its effect.
-    void act(const QStringList &xdotool);
-    int surfaceTop(const QImage &shot);
-    bool sendCloseRequest(const QString &windowId);
-
-    QProcess xvfb_;
-    QString display_;
-    QTemporaryDir work_;
+    void theWholeWindowFitsTheFreeAreaAtStartAndAfterRestore_data();
+    void theWholeWindowFitsTheFreeAreaAtStartAndAfterRestore();
+    void aWholeGameIsPlayedToCongratulations();
 };
 
-static const QString caption = QStringLiteral("Rizerizo  -  Vareriz");
-
-void TestEndToEnd::initTestCase()
+void TestEndToEnd::theWholeWindowFitsTheFreeAreaAtStartAndAfterRestore_data()
 {
-    for (int n = 91; n < 140 && display_.isEmpty(); ++n) {
-        if (QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
-            continue;
-        xvfb_.start(QStringLiteral("Xvfb"),
-                    {QStringLiteral(":%1").arg(n), QStringLiteral("-screen"), QStringLiteral("0"),
-                     QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-        xvfb_.waitForStarted();
-        (void)QTest::qWaitFor(
-            [&] {
-                return xvfb_.state() != QProcess::Running ||
-                       QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n));
-            },
-            10000);
-        if (xvfb_.state() == QProcess::Running)
-            display_ = QStringLiteral(":%1").arg(n);
-    }
-    QVERIFY2(!display_.isEmpty(), "no X server could be started");
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<int>("panel");
+    QTest::newRow("1024 x 768") << QSize(1024, 768) << 0;
+    QTest::newRow("1366 x 768") << QSize(1366, 768) << 0;
+    QTest::newRow("1024 x 768, a panel of 40 at the bottom") << QSize(1024, 768) << 40;
 }
 
-void TestEndToEnd::cleanupTestCase()
+void TestEndToEnd::theWholeWindowFitsTheFreeAreaAtStartAndAfterRestore()
 {
-    xvfb_.terminate();
-    xvfb_.waitForFinished(3000);
-}
-
-QString TestEndToEnd::run(const QString &program, const QStringList &args)
-{
-    QProcess p;
-    QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
-    e.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    e.insert(QStringLiteral("DISPLAY"), display_);
-    p.setProcessEnvironment(e);
-    p.start(program, args);
-    p.waitForFinished(30000);
-    return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
-}
-
-QImage TestEndToEnd::screenshot()
-{
-    const QString path = work_.filePath(QStringLiteral("shot.png"));
-    run(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), path});
-    return QImage(path).convertToFormat(QImage::Format_RGB32);
-}
-
-void TestEndToEnd::act(const QStringList &xdotool)
-{
-    const QImage before = screenshot();
-    run(QStringLiteral("xdotool"), xdotool);
-    QVERIFY2(QTest::qWaitFor([&] { return screenshot() != before; }, 15000), qPrintable(xdotool.join(u' ')));
-}
-
-int TestEndToEnd::surfaceTop(const QImage &shot)
-{
-    for (int y = 0; y < std::min(shot.height(), 120); ++y)
-        if (shot.pixelColor(200, y) == QColor(Qt::white) && shot.pixelColor(200, y + 100) == QColor(Qt::white))
-            return y - 31; // the frame stands 0.03 x 1024 = 31 pixels into the surface
-    return -1;
-}
-
-// The window system's close request (WM_DELETE_WINDOW), as a window manager's close box sends it.
-bool TestEndToEnd::sendCloseRequest(const QString &windowId)
-{
-    xcb_connection_t *c = xcb_connect(display_.toLatin1().constData(), nullptr);
-    if (xcb_connection_has_error(c))
-        return false;
-    auto atom = [c](const char *name) {
-        xcb_intern_atom_reply_t *r =
-            xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(strlen(name)), name), nullptr);
-        const xcb_atom_t a = r ? r->atom : 0;
-        free(r);
-        return a;
-    };
-    xcb_client_message_event_t ev{};
-    ev.response_type = XCB_CLIENT_MESSAGE;
-    ev.format = 32;
-    ev.window = windowId.toUInt();
-    ev.type = atom("WM_PROTOCOLS");
-    ev.data.data32[0] = atom("WM_DELETE_WINDOW");
-    ev.data.data32[1] = XCB_CURRENT_TIME;
-    xcb_send_event(c, 0, ev.window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&ev));
-    // A round trip before leaving: the server drops what a departing client sent but had not yet
-    // carried out.
-    free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
-    xcb_disconnect(c);
-    return true;
-}
-
-void TestEndToEnd::aWholeGameIsPlayedAndTheWindowClosesOnRequest()
-{
-    // A program folder of its own: a copy of the program, its frames, and one picture of 16 colours.
+    QFETCH(QSize, screen);
+    QFETCH(int, panel);
+    Desktop desktop(screen, panel);
+    QVERIFY(!desktop.display.isEmpty());
+    const QRect area = desktop.workArea();
+    QCOMPARE(area, QRect(QPoint(0, 0), screen - QSize(0, panel)));
     QTemporaryDir dir;
-    ProgramFolder folder;
-    for (int i = 1; i <= 6; ++i)
-        QFile::copy(folder.file(QStringLiteral("frame%1.gif").arg(i)),
-                    dir.filePath(QStringLiteral("frame%1.gif").arg(i)));
-    QDir(dir.path()).mkpath(QStringLiteral("Colours/model"));
-    gridPicture(800, 800, 4).save(dir.filePath(QStringLiteral("Colours/grid.jpg")), "JPEG", 95);
-    QFile::copy(QStringLiteral(GAME), dir.filePath(QStringLiteral("vareriz")));
-
     QProcess game;
-    QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
-    e.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    e.insert(QStringLiteral("DISPLAY"), display_);
-    game.setProcessEnvironment(e);
-    game.setProcessChannelMode(QProcess::ForwardedErrorChannel); // a sanitizer's report shows here
-    game.start(dir.filePath(QStringLiteral("vareriz")), {});
-    QString id;
-    QVERIFY(QTest::qWaitFor(
-        [&] {
-            return !(id = run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--name"), caption}))
-                        .isEmpty();
-        },
-        30000));
-    id = id.split(u'\n').first();
-    int top = -1;
-    QVERIFY2(QTest::qWaitFor([&] { return (top = surfaceTop(screenshot())) > 0; }, 30000),
-             "the window was never painted");
-    QVERIFY2(
-        run(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), id}).contains(QStringLiteral("1024x768")),
-        "not the screen's size");
-    QImage shot = screenshot();
-    // The white board frame, 435 pixels square, 31 pixels into the surface.
-    QCOMPARE(shot.pixelColor(30, top + 200), QColor(192, 192, 0));
-    QCOMPARE(shot.pixelColor(31, top + 200), QColor(Qt::white));
-    QCOMPARE(shot.pixelColor(465, top + 465), QColor(Qt::white));
-    QCOMPARE(shot.pixelColor(200, top + 466), QColor(192, 192, 0));
+    const QString id = desktop.startGame(game, dir);
+    QVERIFY2(!id.isEmpty(), "the window did not appear");
+    QVERIFY2(QTest::qWaitFor([&] { return desktop.frame(id) == area; }, 15000),
+             qPrintable(QStringLiteral("%1,%2 %3x%4")
+                            .arg(desktop.frame(id).x())
+                            .arg(desktop.frame(id).y())
+                            .arg(desktop.frame(id).width())
+                            .arg(desktop.frame(id).height())));
+    QVERIFY(desktop.frame(id).width() > desktop.client(id).width()); // really framed
+    const int bar = desktop.barTop(id);
+    QVERIFY(bar > 0 && bar < area.bottom());
+    QVERIFY(desktop.act({QStringLiteral("windowminimize"), id}));
+    QVERIFY(desktop.act({QStringLiteral("windowactivate"), id}));
+    QVERIFY(QTest::qWaitFor([&] { return desktop.frame(id) == area && desktop.barTop(id) == bar; }, 15000));
+    // The window manager's close request ends the game.
+    desktop.run(QStringLiteral("wmctrl"), {QStringLiteral("-i"), QStringLiteral("-c"), id});
+    QVERIFY(game.state() == QProcess::NotRunning || game.waitForFinished(30000));
+    QCOMPARE(game.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(game.exitCode(), 0);
+}
 
-    // Options, N° of tesserae, 16; then Images, the category, the picture.
-    const auto at = [](int x, int y) {
-        return QStringList{QStringLiteral("mousemove"), QString::number(x), QString::number(y), QStringLiteral("click"),
-                           QStringLiteral("1")};
+void TestEndToEnd::aWholeGameIsPlayedToCongratulations()
+{
+    Desktop desktop(QSize(1024, 768), 0);
+    QTemporaryDir dir;
+    QProcess game;
+    const QString id = desktop.startGame(game, dir);
+    QVERIFY2(!id.isEmpty(), "the window did not appear");
+    QVERIFY(QTest::qWaitFor([&] { return desktop.frame(id).width() == 1024; }, 15000));
+    const QPoint s = desktop.surface(id); // W = 1024: every place below is a fraction of it
+    const QImage first = desktop.screenshot();
+    QCOMPARE(first.pixelColor(s + QPoint(30, 200)), QColor(192, 192, 0));
+    QCOMPARE(first.pixelColor(s + QPoint(31, 200)), QColor(Qt::white));
+    QCOMPARE(first.pixelColor(s + QPoint(465, 465)), QColor(Qt::white));
+    QCOMPARE(first.pixelColor(s + QPoint(200, 466)), QColor(192, 192, 0));
+    const auto click = [&](int x, int y) {
+        return desktop.act({QStringLiteral("mousemove"), QString::number(s.x() + x), QString::number(s.y() + y),
+                            QStringLiteral("click"), QStringLiteral("1")});
     };
-    act(at(90, top / 2));
+    // Options, N° of tesserae, 16 with the keyboard; Images; then the category and the picture with
+    // the keyboard too.
+    QVERIFY(click(90, -10));
     for (const char *key : {"Down", "Right", "Return"})
-        act({QStringLiteral("key"), QString::fromLatin1(key)});
-    act(at(30, top / 2));
-    act(at(60, top + 8));
-    act(at(60, top + 184 + 8));
+        QVERIFY(desktop.act({QStringLiteral("key"), QString::fromLatin1(key)}));
+    QVERIFY(click(30, -10));
+    for (const char *key : {"Down", "Return", "Tab", "Down", "Return"})
+        QVERIFY(desktop.act({QStringLiteral("key"), QString::fromLatin1(key)}));
     // Find each tile in the tray by its colour, and carry it to its cell.
     const int origin = 38, step = 106; // 1.224 x 465 twips, and the tile's side
+    QImage shot;
     for (int k = 1; k <= 16; ++k) {
         QPoint sum;
         int n = 0;
         QVERIFY(QTest::qWaitFor(
             [&] {
-                shot = screenshot();
+                shot = desktop.screenshot();
                 sum = QPoint();
                 n = 0;
-                for (int y = top; y < top + 480; y += 3)
-                    for (int x = 570; x < 1024; x += 3)
+                for (int y = s.y(); y < s.y() + 480; y += 3)
+                    for (int x = s.x() + 570; x < s.x() + 1020; x += 3)
                         if (similar(shot.pixelColor(x, y), pieceColour(k, 4), 20))
                             sum += QPoint(x, y), ++n;
                 return n > 100;
             },
             15000));
-        const QPoint from = sum / n;
-        const QPoint to(origin + (k - 1) % 4 * step + step / 2, top + origin + (k - 1) / 4 * step + step / 2);
+        const QPoint from = sum / n,
+                     to = s + QPoint(origin + (k - 1) % 4 * step + step / 2, origin + (k - 1) / 4 * step + step / 2);
         QStringList drag{QStringLiteral("mousemove"), QString::number(from.x()), QString::number(from.y()),
                          QStringLiteral("mousedown"), QStringLiteral("1")};
-        for (int i = 1; i <= 6; ++i) {
-            const QPoint p = from + (to - from) * i / 6;
-            drag << QStringLiteral("mousemove") << QString::number(p.x()) << QString::number(p.y());
-        }
-        act(drag << QStringLiteral("mouseup") << QStringLiteral("1"));
+        for (int i = 1; i <= 6; ++i)
+            drag << QStringLiteral("mousemove") << QString::number((from + (to - from) * i / 6).x())
+                 << QString::number((from + (to - from) * i / 6).y());
+        QVERIFY(desktop.act(drag << QStringLiteral("mouseup") << QStringLiteral("1")));
     }
-    // "Congratulations": the banner at 0.545 x 1024 across, level with the frame; the picture whole.
-    QVERIFY(QTest::qWaitFor([&] { return (shot = screenshot()).pixelColor(565, top + 35) == QColor(255, 255, 128); },
-                            15000));
+    // "Congratulations": the banner at 0.545 W across, level with the frame; the picture whole.
+    QVERIFY(QTest::qWaitFor(
+        [&] { return (shot = desktop.screenshot()).pixelColor(s + QPoint(565, 35)) == QColor(255, 255, 128); }, 15000));
     for (int k = 1; k <= 16; ++k) {
         const QColor c =
-            shot.pixelColor(origin + (k - 1) % 4 * step + step / 2, top + origin + (k - 1) / 4 * step + step / 2);
+            shot.pixelColor(s + QPoint(origin + (k - 1) % 4 * step + step / 2, origin + (k - 1) / 4 * step + step / 2));
         QVERIFY2(std::abs(c.hue() - pieceColour(k, 4).hue()) < 12 || c.saturation() < 40,
                  qPrintable(QString::number(k)));
     }
-    QVERIFY(sendCloseRequest(id));
+    QVERIFY(click(871 - 4, 668 + 10)); // Quit
     QVERIFY(game.state() == QProcess::NotRunning || game.waitForFinished(30000));
-    QCOMPARE(game.exitStatus(), QProcess::NormalExit);
     QCOMPARE(game.exitCode(), 0);
 }
 

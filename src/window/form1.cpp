@@ -22,6 +22,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <chrono>
 
 namespace {
@@ -69,6 +70,7 @@ Form1::Form1(Form1Context context) : context_(std::move(context))
     MMC1->setRestAfterFailures(canzoni.ubound());
     // The window takes its size from the screen, not from what its menu bar and controls would like.
     layout()->setSizeConstraint(QLayout::SetNoConstraint);
+    connect(screen(), &QScreen::availableGeometryChanged, this, &Form1::fitToScreen);
     clock_.setInterval(clockStepMs);
     connect(&clock_, &QTimer::timeout, this, &Form1::animationStep);
 }

@@ -151,6 +151,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *e) override;
+    void moveEvent(QMoveEvent *e) override;
     void changeEvent(QEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     bool eventFilter(QObject *watched, QEvent *e) override;
@@ -163,6 +164,9 @@ private:
     bool loadFrames();
     // Sizes the tile and cell templates for the current tile count (start-up and the tile-count option).
     void sizeTemplates();
+    // The window manager's frame around the window; nothing until it has framed the window.
+    QMargins frameMargins() const;
+    void fitToScreen();
     void destroyBoard();
     void animationStep();
     void endAnimation();
@@ -172,6 +176,7 @@ private:
     Form1Context context_;
     bool startedWell_ = true;
     bool unloading_ = false;
+    QMargins fittedFrame_; // the frame the window was last fitted with
     VbRandom rng_;
 
     std::array<Integer, 101> tile_pool{};

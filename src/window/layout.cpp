@@ -8,6 +8,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScreen>
+#include <QWindow>
 
 namespace {
 const char *const instructions = "       Select the   number of   tesserae in    Option          Menu......    "
@@ -60,6 +62,34 @@ void Form1::resizeEvent(QResizeEvent *e)
 {
     QMainWindow::resizeEvent(e);
     Form_Resize();
+    if (frameMargins() != fittedFrame_)
+        fitToScreen();
+}
+
+void Form1::moveEvent(QMoveEvent *e)
+{
+    QMainWindow::moveEvent(e);
+    if (frameMargins() != fittedFrame_)
+        fitToScreen();
+}
+
+QMargins Form1::frameMargins() const
+{
+    return windowHandle() ? windowHandle()->frameMargins() : QMargins();
+}
+
+// A window manager frames the window only after it is shown, and may frame it anew (a restore, another
+// theme); a panel may come or go. Each time, the whole window, frame included, is fitted again into the
+// area the panels leave free, and laid out from that outer size. A window the player moved keeps its
+// place until one of these happens.
+void Form1::fitToScreen()
+{
+    if (isMinimized() || !screen())
+        return;
+    fittedFrame_ = frameMargins();
+    const QRect inner = screen()->availableGeometry().marginsRemoved(fittedFrame_);
+    if (geometry() != inner)
+        setGeometry(inner);
 }
 
 void Form1::changeEvent(QEvent *e)
@@ -71,4 +101,6 @@ void Form1::changeEvent(QEvent *e)
     // Minimising pauses the music; coming back lays the window out again and resumes it.
     if (isMinimized() || (old & Qt::WindowMinimized))
         Form_Resize();
+    if (old & Qt::WindowMinimized)
+        fitToScreen();
 }

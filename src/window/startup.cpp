@@ -17,16 +17,18 @@
 
 void Form1::Form_Load()
 {
-    // The window takes the whole screen; each change of size lays it out.
-    const QRect screenRect = screen()->geometry();
-    const int frameW = frameGeometry().width() - width();
-    const int frameH = frameGeometry().height() - height();
-    resize(screenRect.width() - frameW, height());
+    // The window, its frame included, takes the whole of the screen that panels leave free; each
+    // change of size lays it out. The frame is known once a window manager has framed the window
+    // (fitToScreen then fits it again); until then it counts as nothing.
+    const QRect area = screen()->availableGeometry();
+    const QMargins frame = frameMargins();
+    resize(area.width() - frame.left() - frame.right(), height());
     Form_Resize();
-    resize(width(), screenRect.height() - frameH);
+    resize(width(), area.height() - frame.top() - frame.bottom());
     Form_Resize();
-    move(screenRect.x() + screenRect.width() / 2 - frameGeometry().width() / 2,
-         screenRect.y() + screenRect.height() / 2 - frameGeometry().height() / 2);
+    move(area.x() + area.width() / 2 - frameGeometry().width() / 2,
+         area.y() + area.height() / 2 - frameGeometry().height() / 2);
+    fittedFrame_ = frame;
 
     nTess = 0;
     Picture3->hide();
