@@ -5,7 +5,7 @@
 GAME_PACKAGES=(build-essential cmake pkg-config qt6-base-dev libfluidsynth-dev libasound2-dev libgif-dev
                libgl-dev fonts-ebgaramond fonts-liberation fonts-dejavu-core timgm6mb-soundfont)
 # What the tests add: an X server, a mouse driver, screenshots, desktop-file checks, clang for fuzzing.
-TEST_PACKAGES=(xvfb openbox wmctrl xdotool imagemagick x11-utils libxcb1-dev desktop-file-utils clang libclang-rt-14-dev)
+TEST_PACKAGES=(xvfb openbox wmctrl pulseaudio pulseaudio-utils xdotool imagemagick x11-utils libxcb1-dev desktop-file-utils clang libclang-rt-14-dev)
 
 ensure_packages() {
     local missing=()

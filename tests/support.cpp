@@ -195,3 +195,38 @@ double residentMB()
         return 0;
     return f.readAll().split(' ').value(1).toDouble() * 4096 / (1024 * 1024);
 }
+
+bool SoundServer::start()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), dir_.path());
+    env.insert(QStringLiteral("PULSE_RUNTIME_PATH"), dir_.path());
+    server_.setProcessEnvironment(env);
+    server_.start(QStringLiteral("pulseaudio"),
+                  {QStringLiteral("-n"), QStringLiteral("--daemonize=no"), QStringLiteral("--exit-idle-time=-1"),
+                   QStringLiteral("--use-pid-file=no"), QStringLiteral("--log-target=stderr"), QStringLiteral("-L"),
+                   QStringLiteral("module-native-protocol-unix auth-anonymous=1 socket=") +
+                       dir_.filePath(QStringLiteral("native")),
+                   QStringLiteral("-L"), QStringLiteral("module-null-sink sink_name=null")});
+    return server_.waitForStarted() &&
+           QTest::qWaitFor([&] { return client(QStringLiteral("pactl"), {QStringLiteral("info")}).contains("null"); },
+                           15000);
+}
+
+void SoundServer::stop()
+{
+    server_.terminate();
+    server_.waitForFinished(10000);
+}
+
+QByteArray SoundServer::client(const QString &program, const QStringList &args, int ms)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("PULSE_SERVER"), address());
+    p.setProcessEnvironment(env);
+    p.start(program, args);
+    if (!p.waitForFinished(ms))
+        p.kill(), p.waitForFinished();
+    return p.readAllStandardOutput();
+}

@@ -6,6 +6,7 @@
 #include "platform/picture_box.h"
 #include "window/form1.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -77,6 +78,24 @@ struct Game {
     RecordingBackend *media = nullptr; // null with the real synthesiser
     QStringList messages;
     std::unique_ptr<Form1> form;
+};
+
+// A PulseAudio server of our own with one null sink, as a desktop's sound server stands in for a
+// sound card: what is played into it can be listed (pactl) and recorded from its monitor (parec).
+class SoundServer
+{
+public:
+    ~SoundServer() { stop(); }
+    bool start();
+    void stop();
+    // Where libpulse finds the server: set it as PULSE_SERVER before the sound output is opened.
+    QString address() const { return QStringLiteral("unix:") + dir_.filePath(QStringLiteral("native")); }
+    // Runs a PulseAudio client program against this server; its standard output.
+    QByteArray client(const QString &program, const QStringList &args, int ms = 10000);
+
+private:
+    QTemporaryDir dir_;
+    QProcess server_;
 };
 
 // A Standard MIDI File of `notes` quarter notes at 120 beats a minute (half a second each).

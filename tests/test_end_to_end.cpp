@@ -33,15 +33,10 @@ struct Desktop {
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
         env.insert(QStringLiteral("DISPLAY"), display);
         wm.setProcessEnvironment(env);
-        wm.start(QStringLiteral("openbox"), {});
-        // Ready when it manages the screen: it names itself on the root window.
-        (void)QTest::qWaitFor(
-            [&] {
-                return run(QStringLiteral("xprop"),
-                           {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
-                    .contains(QStringLiteral("window id"));
-            },
-            15000);
+        // Ready once it has started up in full: it then runs the command it was given.
+        const QString ready = marker.filePath(QStringLiteral("ready"));
+        wm.start(QStringLiteral("openbox"), {QStringLiteral("--startup"), QStringLiteral("touch ") + ready});
+        (void)QTest::qWaitFor([&] { return QFileInfo::exists(ready); }, 30000);
         (void)QTest::qWaitFor([&] { return workArea().isValid(); }, 15000);
         if (panel > 0)
             addPanel(size, panel);
@@ -179,6 +174,7 @@ struct Desktop {
         return -1;
     }
     QProcess xvfb, wm;
+    QTemporaryDir marker;
     QString display;
     QProcessEnvironment env;
     xcb_connection_t *x = nullptr;
