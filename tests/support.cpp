@@ -88,14 +88,15 @@ Game::Game(const ProgramFolder &folder, bool start, Music music)
     context.programFolder = folder.path();
     context.randomSeed = 2026;
     if (music == Recorded) {
-        auto backend = std::make_unique<RecordingBackend>();
-        media = backend.get();
-        context.media = std::move(backend);
+        auto recording = std::make_unique<RecordingBackend>();
+        media = recording.get();
+        context.media = std::move(recording);
     } else {
         FluidBackend::Options o;
-        o.soundOutput = false;
+        o.soundOutput = music == Sounding;
         context.media = std::make_unique<FluidBackend>(o);
     }
+    backend = context.media.get();
     context.tell = [this](const QString &m) { messages << m; };
     form = std::make_unique<Form1>(std::move(context));
     if (start)

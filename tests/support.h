@@ -53,10 +53,11 @@ QColor pieceColour(int k, int side);
 bool similar(const QColor &a, const QColor &b, int tolerance = 24);
 QByteArray jpegBytes(const QImage &img, int quality = 90);
 
-// The real window on a program folder, with the recording song player (or the real synthesiser,
-// playing into silence), a beep counter and the messages shown to the player.
+// The real window on a program folder, with a song player and the messages shown to the player.
 struct Game {
-    enum Music { Recorded, Synthesised };
+    // The recording stand-in; the real synthesiser playing into silence; or heard, through the
+    // sound server that PULSE_SERVER names.
+    enum Music { Recorded, Synthesised, Sounding };
     explicit Game(const ProgramFolder &folder, bool start = true, Music music = Recorded);
     ~Game();
     Form1 &operator*() { return *form; }
@@ -75,6 +76,7 @@ struct Game {
     // Drops tile k onto cell c.
     void dropOnCell(int k, int c);
 
+    MediaBackend *backend = nullptr;
     RecordingBackend *media = nullptr; // null with the real synthesiser
     QStringList messages;
     std::unique_ptr<Form1> form;
