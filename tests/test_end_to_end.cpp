@@ -186,59 +186,47 @@ class TestEndToEnd : public QObject
 {
     Q_OBJECT
 private slots:
-    void theWholeWindowFitsTheFreeAreaAtStartAndAfterRestore_data();
-    void theWholeWindowFitsTheFreeAreaAtStartAndAfterRestore();
-    void aWholeGameIsPlayedToCongratulations();
+    void theWindowFitsTheFreeAreaAndAWholeGameIsPlayed_data();
+    void theWindowFitsTheFreeAreaAndAWholeGameIsPlayed();
 };
 
-void TestEndToEnd::theWholeWindowFitsTheFreeAreaAtStartAndAfterRestore_data()
+void TestEndToEnd::theWindowFitsTheFreeAreaAndAWholeGameIsPlayed_data()
 {
     QTest::addColumn<QSize>("screen");
     QTest::addColumn<int>("panel");
-    QTest::newRow("1024 x 768") << QSize(1024, 768) << 0;
+    QTest::newRow("1024 x 768, a whole game") << QSize(1024, 768) << 0;
     QTest::newRow("1366 x 768") << QSize(1366, 768) << 0;
     QTest::newRow("1024 x 768, a panel of 40 at the bottom") << QSize(1024, 768) << 40;
 }
 
-void TestEndToEnd::theWholeWindowFitsTheFreeAreaAtStartAndAfterRestore()
+void TestEndToEnd::theWindowFitsTheFreeAreaAndAWholeGameIsPlayed()
 {
     QFETCH(QSize, screen);
     QFETCH(int, panel);
     Desktop desktop(screen, panel);
-    QVERIFY(!desktop.display.isEmpty());
     const QRect area = desktop.workArea();
     QCOMPARE(area, QRect(QPoint(0, 0), screen - QSize(0, panel)));
     QTemporaryDir dir;
     QProcess game;
     const QString id = desktop.startGame(game, dir);
     QVERIFY2(!id.isEmpty(), "the window did not appear");
-    QVERIFY2(QTest::qWaitFor([&] { return desktop.frame(id) == area; }, 15000),
-             qPrintable(QStringLiteral("%1,%2 %3x%4")
-                            .arg(desktop.frame(id).x())
-                            .arg(desktop.frame(id).y())
-                            .arg(desktop.frame(id).width())
-                            .arg(desktop.frame(id).height())));
+    // The whole window, frame included, fills the free area, at start and after minimise and restore,
+    // with the button row where it was.
+    QVERIFY(QTest::qWaitFor([&] { return desktop.frame(id) == area; }, 15000));
     QVERIFY(desktop.frame(id).width() > desktop.client(id).width()); // really framed
     const int bar = desktop.barTop(id);
     QVERIFY(bar > 0 && bar < area.bottom());
     QVERIFY(desktop.act({QStringLiteral("windowminimize"), id}));
     QVERIFY(desktop.act({QStringLiteral("windowactivate"), id}));
     QVERIFY(QTest::qWaitFor([&] { return desktop.frame(id) == area && desktop.barTop(id) == bar; }, 15000));
-    // The window manager's close request ends the game.
-    desktop.run(QStringLiteral("wmctrl"), {QStringLiteral("-i"), QStringLiteral("-c"), id});
-    QVERIFY(game.state() == QProcess::NotRunning || game.waitForFinished(30000));
-    QCOMPARE(game.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(game.exitCode(), 0);
-}
-
-void TestEndToEnd::aWholeGameIsPlayedToCongratulations()
-{
-    Desktop desktop(QSize(1024, 768), 0);
-    QTemporaryDir dir;
-    QProcess game;
-    const QString id = desktop.startGame(game, dir);
-    QVERIFY2(!id.isEmpty(), "the window did not appear");
-    QVERIFY(QTest::qWaitFor([&] { return desktop.frame(id).width() == 1024; }, 15000));
+    if (screen.width() != 1024 || panel) {
+        // The window manager's close request ends the game.
+        desktop.run(QStringLiteral("wmctrl"), {QStringLiteral("-i"), QStringLiteral("-c"), id});
+        QVERIFY(game.state() == QProcess::NotRunning || game.waitForFinished(30000));
+        QCOMPARE(game.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(game.exitCode(), 0);
+        return;
+    }
     const QPoint s = desktop.surface(id); // W = 1024: every place below is a fraction of it
     const QImage first = desktop.screenshot();
     QCOMPARE(first.pixelColor(s + QPoint(30, 200)), QColor(192, 192, 0));
