@@ -77,5 +77,27 @@ int main(int argc, char **argv)
     bench::figure("beep heard on the sound server, from the drop", onset < 0 ? -1 : (onset - asked) / 44.1, "ms",
                   "< 100 ms");
     bench::figure("beep's peak level", 20 * std::log10(std::max(1, peak) / 32768.0), "dBFS", "-");
+
+    // The sound server goes away and comes back: what the game costs meanwhile, and how soon its
+    // music is heard again.
+    form.all->trigger();
+    pulse.stop();
+    QTest::qWait(3000); // the loss is noticed
+    const double away = cpuMs();
+    wall.restart();
+    QEventLoop idle;
+    QTimer::singleShot(15000, &idle, &QEventLoop::quit);
+    idle.exec();
+    bench::figure("processor use while the sound server is away", (cpuMs() - away) / double(wall.elapsed()) * 100,
+                  "% of one core", "< 1 %");
+    pulse.start();
+    wall.restart();
+    const bool back = QTest::qWaitFor(
+        [&] {
+            return !pulse.client(QStringLiteral("pactl"), {"list", "short", "sink-inputs"}).isEmpty();
+        },
+        20000);
+    bench::figure("music heard again after the sound server returns", back ? wall.elapsed() / 1000.0 : -1, "s",
+                  "< 5 s");
     return 0;
 }

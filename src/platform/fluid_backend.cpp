@@ -31,6 +31,10 @@ constexpr int pollMs = 40;
 // Background music needs no low latency, but the beep should follow a drop within 100 ms: blocks of
 // 1024 frames (23 ms) keep the sound server's work small and the beep prompt.
 constexpr int periodFrames = 1024;
+// The output counts as lost when it has asked for no sound for this long; while it is lost it is
+// opened again at most this often. Songs play on in silence in blocks of this length meanwhile.
+constexpr qint64 lostAfterMs = 1500;
+constexpr int watchMs = 250, retryMs = 3000, silentBlockMs = 50;
 constexpr int beepChannel = 15, beepProgram = 9 /* glockenspiel */, beepKey = 88, beepMs = 160;
 
 } // namespace
@@ -69,13 +73,11 @@ FluidBackend::~FluidBackend()
     if (worker_.joinable())
         worker_.join();
     driver_.reset();
-    if (pacer_.joinable())
-        pacer_.join();
     dropPlayer();
 }
 
 // Runs on the worker: everything that takes time (the synthesiser, the SoundFont, the sound output)
-// is set up here, and the window is told when it is ready.
+// is set up here, and the window is told when it is ready. The worker then keeps the sound output.
 void FluidBackend::prepare()
 {
     settings_.reset(new_fluid_settings());
@@ -90,24 +92,84 @@ void FluidBackend::prepare()
         return;
     if (QFileInfo(options_.soundFont).isReadable())
         fluid_synth_sfload(synth_.get(), options_.soundFont.toLocal8Bit().constData(), 1);
-    if (options_.soundOutput) {
-        for (const char *name : {"pulseaudio", "alsa"}) {
-            if (stopping_)
-                break;
-            fluid_settings_setstr(settings_.get(), "audio.driver", name);
-            driver_.reset(new_fluid_audio_driver2(settings_.get(), &FluidBackend::render, this));
-            if (driver_) {
-                output_ = QString::fromLatin1(name);
-                break;
-            }
-        }
-    }
-    if (!driver_ && !stopping_) {
-        output_ = QStringLiteral("silent");
-        pacer_ = std::thread([this] { pace(); });
-    }
+    if (options_.soundOutput)
+        openOutput();
+    if (!driver_)
+        quieten(true);
     ready_ = true;
     QMetaObject::invokeMethod(this, &FluidBackend::start, Qt::QueuedConnection);
+    keepOutput();
+}
+
+// The desktop's sound server first (PulseAudio, which PipeWire also serves), then ALSA itself.
+void FluidBackend::openOutput()
+{
+    for (const auto &[name, output] : {std::pair{"pulseaudio", Output::PulseAudio}, std::pair{"alsa", Output::Alsa}}) {
+        fluid_settings_setstr(settings_.get(), "audio.driver", name);
+        lastRender_ = now();
+        driver_.reset(new_fluid_audio_driver2(settings_.get(), &FluidBackend::render, this));
+        if (driver_) {
+            output_ = output;
+            return;
+        }
+    }
+    output_ = Output::Silent;
+}
+
+// While nothing is heard, songs are still played in real time so that they take as long as with
+// sound and end when they should, but by one voice and without effects, which costs next to nothing.
+void FluidBackend::quieten(bool quiet)
+{
+    std::lock_guard lock(render_);
+    fluid_synth_set_polyphony(synth_.get(), quiet ? 1 : 256);
+    fluid_synth_reverb_on(synth_.get(), -1, !quiet);
+    fluid_synth_chorus_on(synth_.get(), -1, !quiet);
+}
+
+// The worker's life after start-up. A sound server that goes away (an update, a resume, a new
+// headset) leaves the output's thread stopped: no more sound is asked for. That is noticed, the song
+// plays on in silence, and the output is opened again every few seconds, or at once when a song
+// starts or the player chooses music, until it is heard again.
+void FluidBackend::keepOutput()
+{
+    using namespace std::chrono;
+    double rate = 44100;
+    fluid_settings_getnum(settings_.get(), "synth.sample-rate", &rate);
+    const int frames = int(rate * silentBlockMs / 1000);
+    std::vector<float> left(static_cast<size_t>(frames)), right(static_cast<size_t>(frames));
+    auto next = steady_clock::now(), retry = next + milliseconds(retryMs);
+    while (!stopping_) {
+        if (driver_) {
+            std::this_thread::sleep_for(milliseconds(watchMs));
+            if (now() - lastRender_ < lostAfterMs)
+                continue;
+            driver_.reset();
+            output_ = Output::Silent;
+            quieten(true);
+            next = steady_clock::now();
+            retry = next + milliseconds(retryMs);
+        }
+        if (options_.soundOutput && (retryNow_.exchange(false) || steady_clock::now() >= retry)) {
+            openOutput();
+            retry = steady_clock::now() + milliseconds(retryMs);
+            if (driver_) {
+                quieten(false);
+                continue;
+            }
+        }
+        {
+            std::lock_guard lock(render_);
+            fluid_synth_write_float(synth_.get(), frames, left.data(), 0, 1, right.data(), 0, 1);
+        }
+        next += milliseconds(silentBlockMs);
+        std::this_thread::sleep_until(next);
+    }
+}
+
+qint64 FluidBackend::now()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
 
 // On the window's thread, once the synthesiser is ready: a song asked for meanwhile starts now.
@@ -124,6 +186,7 @@ void FluidBackend::start()
 int FluidBackend::render(void *self, int len, int nfx, float *fx[], int nout, float *out[])
 {
     auto *b = static_cast<FluidBackend *>(self);
+    b->lastRender_ = now();
     std::lock_guard lock(b->render_);
     // Outputs without effect buffers get the effects mixed into the sound itself.
     if (!fx)
@@ -131,34 +194,21 @@ int FluidBackend::render(void *self, int len, int nfx, float *fx[], int nout, fl
     return fluid_synth_process(b->synth_.get(), len, nfx, fx, nout, out);
 }
 
-// With no sound output the synthesiser is still run in real time, into silence, so that songs take
-// as long as they would with sound and end when they should.
-void FluidBackend::pace()
-{
-    double rate = 44100;
-    fluid_settings_getnum(settings_.get(), "synth.sample-rate", &rate);
-    const int frames = int(rate / 100);
-    const size_t count = size_t(frames);
-    std::vector<float> left(count), right(count);
-    auto next = std::chrono::steady_clock::now();
-    while (!stopping_) {
-        {
-            std::lock_guard lock(render_);
-            fluid_synth_write_float(synth_.get(), frames, left.data(), 0, 1, right.data(), 0, 1);
-        }
-        next += std::chrono::milliseconds(10);
-        std::this_thread::sleep_until(next);
-    }
-}
-
 QString FluidBackend::output() const
 {
-    return ready_ ? output_ : QString();
+    if (!ready_)
+        return QString();
+    switch (output_.load()) {
+    case Output::PulseAudio: return QStringLiteral("pulseaudio");
+    case Output::Alsa: return QStringLiteral("alsa");
+    default: return QStringLiteral("silent");
+    }
 }
 
 bool FluidBackend::open(const QString &path)
 {
     close();
+    retryNow_ = true;
     QFile f(paths::resolve(path));
     if (!f.open(QIODevice::ReadOnly) || f.size() > midi::maxFileBytes)
         return false;
@@ -260,7 +310,7 @@ void FluidBackend::poll()
 
 void FluidBackend::beep()
 {
-    if (!ready_ || !synth_ || !driver_ || fluid_synth_sfcount(synth_.get()) == 0) {
+    if (!ready_ || !synth_ || output_ == Output::Silent || fluid_synth_sfcount(synth_.get()) == 0) {
         QApplication::beep();
         return;
     }

@@ -16,9 +16,10 @@ struct _fluid_audio_driver_t;
 
 // Plays MIDI songs through FluidSynth with a General MIDI SoundFont. The synthesiser, the SoundFont
 // and the sound output are set up on a worker thread, so that creating the backend costs the window
-// nothing; a song requested meanwhile starts as soon as the synthesiser is ready. Sound goes to the desktop's sound
-// server (PulseAudio, which PipeWire also serves) or else straight to ALSA; with neither, songs are
-// still played in real time into silence, so that the music's timing stays the same on every machine.
+// nothing; a song requested meanwhile starts as soon as the synthesiser is ready. Sound goes to the
+// desktop's sound server (PulseAudio, which PipeWire also serves) or else straight to ALSA; with
+// neither, songs are still played in real time into silence, so that the music's timing stays the
+// same on every machine. An output that is lost (the sound server restarts) is opened again.
 class FluidBackend : public MediaBackend
 {
     Q_OBJECT
@@ -58,7 +59,10 @@ private:
     void startPlayer(long long fromTick);
     void dropPlayer();
     void poll();
-    void pace();
+    void openOutput();
+    void keepOutput();
+    void quieten(bool quiet);
+    static qint64 now();
     static int render(void *self, int len, int nfx, float *fx[], int nout, float *out[]);
 
     Options options_;
@@ -73,10 +77,13 @@ private:
     // runs inside the rendering): both happen under this lock, on whatever thread renders.
     std::mutex render_;
     std::thread worker_;
-    std::thread pacer_;
+
     std::atomic<bool> ready_{false};
     std::atomic<bool> stopping_{false};
-    QString output_;
+    enum class Output { Silent, PulseAudio, Alsa };
+    std::atomic<Output> output_{Output::Silent};
+    std::atomic<qint64> lastRender_{0}; // when the output last asked for sound, in ms
+    std::atomic<bool> retryNow_{false}; // a song starts: open a lost output again without waiting
 
     QByteArray bytes_;
     MidiInfo info_;
