@@ -4,8 +4,10 @@
 # Packages for building and playing the game.
 GAME_PACKAGES=(build-essential cmake pkg-config qt6-base-dev libfluidsynth-dev libasound2-dev libgif-dev
                libgl-dev fonts-ebgaramond fonts-liberation fonts-dejavu-core timgm6mb-soundfont)
+# What making the Debian package adds: its tools and its checks.
+PACKAGE_PACKAGES=(dpkg-dev file lintian appstream desktop-file-utils)
 # What the tests add: an X server, a mouse driver, screenshots, desktop-file checks, clang for fuzzing.
-TEST_PACKAGES=(xvfb openbox wmctrl pulseaudio pulseaudio-utils xdotool imagemagick x11-utils libxcb1-dev desktop-file-utils clang libclang-rt-14-dev)
+TEST_PACKAGES=("${PACKAGE_PACKAGES[@]}" xvfb openbox wmctrl pulseaudio pulseaudio-utils xdotool imagemagick x11-utils libxcb1-dev clang libclang-rt-14-dev)
 
 ensure_packages() {
     local missing=()

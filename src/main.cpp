@@ -1,11 +1,48 @@
 #include "platform/fluid_backend.h"
+#include "platform/paths.h"
 #include "window/form1.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char *const usage = "Usage: vareriz [--help | --version]\n"
+                          "A picture puzzle: choose a picture, and rebuild it from its shuffled tiles.\n"
+                          "\n"
+                          "Your own pictures: make a folder in ~/.local/share/vareriz/ (or $XDG_DATA_HOME/vareriz/),\n"
+                          "one for each category, and put .jpg pictures into it. See vareriz(6).\n";
+
+// The folder of frames, songs and pictures: beside the program when a library stands there (a build
+// tree, a folder the player unpacked), otherwise the data folder of an installed game, found from
+// the program's own place (/usr/games/vareriz reads /usr/share/games/vareriz).
+QString libraryFolder()
+{
+    const QString beside = QCoreApplication::applicationDirPath();
+    if (QFileInfo::exists(paths::resolve(beside, QStringLiteral("frame1.gif"))))
+        return beside;
+    return QFileInfo(beside + QStringLiteral("/../share/games/vareriz")).absoluteFilePath();
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    if (argc > 1) {
+        if (std::strcmp(argv[1], "--help") == 0 && argc == 2) {
+            std::fputs(usage, stdout);
+            return 0;
+        }
+        if (std::strcmp(argv[1], "--version") == 0 && argc == 2) {
+            std::puts("vareriz " VARERIZ_VERSION);
+            return 0;
+        }
+        std::fprintf(stderr, "vareriz: unexpected argument '%s' (try vareriz --help)\n", argv[1]);
+        return 2;
+    }
     // Without a display Qt would abort with a long message; say it in one line instead.
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -15,7 +52,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
 
     Form1Context context;
-    context.programFolder = QCoreApplication::applicationDirPath();
+    context.programFolder = libraryFolder();
+    context.playerFolder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/vareriz");
     context.media = std::make_unique<FluidBackend>();
     Form1 window(std::move(context));
     window.start();

@@ -135,9 +135,13 @@ struct Desktop {
         QDir(dir.path()).mkpath(QStringLiteral("Colours"));
         gridPicture(800, 800, 4).save(dir.filePath(QStringLiteral("Colours/grid.jpg")), "JPEG", 95);
         QFile::copy(QStringLiteral(GAME), dir.filePath(QStringLiteral("vareriz")));
+        return launch(game, dir.filePath(QStringLiteral("vareriz")));
+    }
+    QString launch(QProcess &game, const QString &program)
+    {
         game.setProcessEnvironment(env);
         game.setProcessChannelMode(QProcess::ForwardedErrorChannel); // a sanitizer's report shows here
-        game.start(dir.filePath(QStringLiteral("vareriz")), {});
+        game.start(program, {});
         QString id;
         if (!QTest::qWaitFor(
                 [&] {
@@ -188,6 +192,7 @@ class TestEndToEnd : public QObject
 private slots:
     void theWindowFitsTheFreeAreaAndAWholeGameIsPlayed_data();
     void theWindowFitsTheFreeAreaAndAWholeGameIsPlayed();
+    void theInstalledPackageShowsTheLibraryWithThePlayersOwnPictures();
 };
 
 void TestEndToEnd::theWindowFitsTheFreeAreaAndAWholeGameIsPlayed_data()
@@ -282,6 +287,81 @@ void TestEndToEnd::theWindowFitsTheFreeAreaAndAWholeGameIsPlayed()
                  qPrintable(QString::number(k)));
     }
     QVERIFY(click(871 - 4, 668 + 10)); // Quit
+    QVERIFY(game.state() == QProcess::NotRunning || game.waitForFinished(30000));
+    QCOMPARE(game.exitCode(), 0);
+}
+
+void TestEndToEnd::theInstalledPackageShowsTheLibraryWithThePlayersOwnPictures()
+{
+    // The package as ./package makes it, from the build under test, unpacked into a folder.
+    QTemporaryDir work;
+    const auto run = [&](const QString &program, const QStringList &args) {
+        QProcess p;
+        p.setWorkingDirectory(QStringLiteral(BUILD_DIR));
+        p.setProcessChannelMode(QProcess::ForwardedChannels);
+        p.start(program, args);
+        return p.waitForFinished(600000) && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    };
+    QCOMPARE(run(QStringLiteral("cpack"), {"-G", "DEB", "-B", work.path()}), 0);
+    const QStringList debs = QDir(work.path()).entryList({QStringLiteral("vareriz_*.deb")});
+    QCOMPARE(debs.size(), 1);
+    const QString deb = work.filePath(debs.first()), root = work.filePath(QStringLiteral("root"));
+    QCOMPARE(run(QStringLiteral("dpkg-deb"), {"-x", deb, root}), 0);
+    const QString id = QStringLiteral("io.github.vareriz.Vareriz");
+    for (const QString &f :
+         {QStringLiteral("games/vareriz"), QStringLiteral("share/games/vareriz/frame1.gif"),
+          QStringLiteral("share/games/vareriz/Music/Sevilana.mid"), QStringLiteral("share/man/man6/vareriz.6.gz"),
+          QStringLiteral("share/applications/%1.desktop").arg(id),
+          QStringLiteral("share/metainfo/%1.metainfo.xml").arg(id), QStringLiteral("share/doc/vareriz/copyright")})
+        QVERIFY2(QFileInfo::exists(root + QStringLiteral("/usr/") + f), qPrintable(f));
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        QCOMPARE(QImage(root + QStringLiteral("/usr/share/icons/hicolor/%1x%1/apps/vareriz.png").arg(size)).size(),
+                 QSize(size, size));
+    QCOMPARE(run(QStringLiteral("desktop-file-validate"),
+                 {root + QStringLiteral("/usr/share/applications/") + id + QStringLiteral(".desktop")}),
+             0);
+    QCOMPARE(run(QStringLiteral("appstreamcli"),
+                 {"validate", "--no-net",
+                  root + QStringLiteral("/usr/share/metainfo/") + id + QStringLiteral(".metainfo.xml")}),
+             0);
+    QCOMPARE(run(QStringLiteral("lintian"), {"--fail-on", "error", deb}), 0);
+    // A command-line program's manners: --version and --help answer, anything else is refused.
+    const QString program = root + QStringLiteral("/usr/games/vareriz");
+    QCOMPARE(run(program, {"--version"}), 0);
+    QCOMPARE(run(program, {"--help"}), 0);
+    QCOMPARE(run(program, {"--fullscreen"}), 2);
+
+    // The unpacked game finds its library from its own place, and the player's pictures in the
+    // player's own folder: a picture added to a category of the library's name shows within it.
+    Desktop desktop(QSize(1024, 768), 0);
+    const QString data = work.filePath(QStringLiteral("data"));
+    QVERIFY(QDir().mkpath(data + QStringLiteral("/vareriz/Landscapes")));
+    QVERIFY(gridPicture(800, 800, 4).save(data + QStringLiteral("/vareriz/Landscapes/Zz grid.jpg"), "JPEG", 95));
+    desktop.env.insert(QStringLiteral("XDG_DATA_HOME"), data);
+    QProcess game;
+    const QString window = desktop.launch(game, root + QStringLiteral("/usr/games/vareriz"));
+    QVERIFY2(!window.isEmpty(), "the window did not appear");
+    const QPoint s = desktop.surface(window);
+    QVERIFY(desktop.act({QStringLiteral("mousemove"), QString::number(s.x() + 30), QString::number(s.y() - 10),
+                         QStringLiteral("click"), QStringLiteral("1")}));
+    // The list opens on Cities; two down, Landscapes, whose last picture is the player's.
+    for (const char *key : {"Down", "Down", "Return", "Tab", "End", "Return"})
+        QVERIFY(desktop.act({QStringLiteral("key"), QString::fromLatin1(key)}));
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            const QImage shot = desktop.screenshot();
+            int found = 0;
+            for (int k = 1; k <= 16; ++k) {
+                bool seen = false;
+                for (int y = s.y() + 40; y < s.y() + 480 && !seen; y += 7)
+                    for (int x = s.x() + 590; x < s.x() + 1000 && !seen; x += 7)
+                        seen = similar(shot.pixelColor(x, y), pieceColour(k, 4), 20);
+                found += seen;
+            }
+            return found >= 12;
+        },
+        15000));
+    desktop.run(QStringLiteral("wmctrl"), {QStringLiteral("-i"), QStringLiteral("-c"), window});
     QVERIFY(game.state() == QProcess::NotRunning || game.waitForFinished(30000));
     QCOMPARE(game.exitCode(), 0);
 }

@@ -70,7 +70,7 @@ static QMap<QString, QByteArray> generate(const QString &dir)
     env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
     p.setProcessEnvironment(env);
     p.setProcessChannelMode(QProcess::ForwardedChannels);
-    p.start(QStringLiteral(LIBGEN), {dir, dir + QStringLiteral("/icon.png")});
+    p.start(QStringLiteral(LIBGEN), {dir, dir + QStringLiteral("/icons")});
     QMap<QString, QByteArray> out;
     if (!p.waitForFinished(300000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
         return out;

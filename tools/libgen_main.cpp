@@ -1,5 +1,5 @@
 // Writes the sample library into the program folder: one folder per picture category with a model
-// folder, frame1.gif ... frame6.gif, and the Music folder; and the game's icon as a PNG file.
+// folder, frame1.gif ... frame6.gif, and the Music folder; and the game's icon at every size.
 #include "common/icon.h"
 #include "generator.h"
 
@@ -47,7 +47,7 @@ bool writePictures(const QString &dir)
 int main(int argc, char *argv[])
 {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: vareriz_libgen PROGRAM_FOLDER [ICON_PNG]\n");
+        std::fprintf(stderr, "usage: vareriz_libgen PROGRAM_FOLDER [ICON_FOLDER]\n");
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -66,8 +66,12 @@ int main(int argc, char *argv[])
                         gen::composeSong(s));
 
     ok &= writePictures(dir);
-    if (argc > 2)
-        ok &= gameIcon().save(QString::fromLocal8Bit(argv[2]), "PNG");
+    // The icon at every size of the desktop's icon theme: ICON_FOLDER/NxN/apps/vareriz.png.
+    for (int size = 0; argc > 2 && size < int(iconSizes.size()); ++size) {
+        const QString folder =
+            QStringLiteral("%1/%2x%2/apps").arg(QString::fromLocal8Bit(argv[2])).arg(iconSizes[size]);
+        ok &= QDir().mkpath(folder) && gameIcon(iconSizes[size]).save(folder + QStringLiteral("/vareriz.png"), "PNG");
+    }
     if (!ok)
         std::fprintf(stderr, "vareriz_libgen: could not write the library into %s\n", argv[1]);
     return ok ? 0 : 1;

@@ -16,19 +16,31 @@ void Form1::importa_dati()
 {
     List1->hide();
     library_root = appPath() + u'/';
-    // Hidden entries (names starting with a dot) are not listed; the platform gives no fixed order,
-    // so the categories are sorted by name.
-    QStringList names = QDir(appPath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    // The library's folders and the player's own; a name in both shows once. Hidden entries (names
+    // starting with a dot) are not listed; the platform gives no fixed order, so the categories are
+    // sorted by name.
+    QStringList names;
+    for (const QString &root : {appPath(), context_.playerFolder})
+        for (const QString &name :
+             root.isEmpty() ? QStringList() : QDir(root).entryList(QDir::AllEntries | QDir::NoDotAndDotDot))
+            if (name != u"Music" && name != u"Puzzle" && !names.contains(name) && QFileInfo(root + u'/' + name).isDir())
+                names << name;
     std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
         const int c = a.compare(b, Qt::CaseInsensitive);
         return c != 0 ? c < 0 : a < b;
     });
-    for (const QString &name : names) {
-        if (name == u"Music" || name == u"Puzzle")
-            continue;
-        if (QFileInfo(library_root + name).isDir())
-            List1->addItem(name);
+    List1->addItems(names);
+}
+
+QStringList Form1::categoryFolders(const QString &category) const
+{
+    QStringList folders;
+    for (const QString &root : {appPath(), context_.playerFolder}) {
+        const QString folder = root.isEmpty() ? QString() : paths::resolve(root, category);
+        if (QFileInfo(folder).isDir())
+            folders << folder;
     }
+    return folders;
 }
 
 void Form1::files_Click()
@@ -59,7 +71,7 @@ void Form1::List1_Click()
         return;
     const QString text = item->text();
     // A category folder removed since the scan leaves the picture list empty, and so hidden.
-    File1->setPathAndPattern(paths::resolve(library_root, text), QStringLiteral("*.jpg"));
+    File1->setPathAndPattern(categoryFolders(text), QStringLiteral("*.jpg"));
     if (File1->ListCount() > 0) {
         File1->raise();
         File1->show();

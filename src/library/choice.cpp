@@ -38,7 +38,8 @@ void Form1::File1_Click()
     if (!item)
         return;
     const QString fileName = item->text();
-    const QString picturePath = paths::resolve(appPath(), category_name + u'/' + fileName);
+    const QString folder = FileListBox::folder(item);
+    const QString picturePath = paths::join(folder, fileName);
 
     // The picture is read, and judged, before anything changes: a picture that cannot make a board
     // is refused and the window stays as it was.
@@ -59,15 +60,14 @@ void Form1::File1_Click()
         PictureClip1.clear();
         return;
     }
-    nome = appPath() + u'/' + category_name + u'/' + fileName;
+    nome = picturePath;
 
     const QString base = fileName.left(std::max<qsizetype>(0, fileName.size() - 4));
     Label9->setText(category_name + QStringLiteral(" Library"));
-    model = appPath() + u'/' + category_name + QStringLiteral("/model/") + base + QStringLiteral(".mod");
+    model = folder + QStringLiteral("/model/") + base + QStringLiteral(".mod");
     Label7->setText(base);
     // Without a readable model the preview is made from the picture itself.
-    QImage preview = picture::load(
-        paths::resolve(appPath(), category_name + QStringLiteral("/model/") + base + QStringLiteral(".mod")));
+    QImage preview = picture::load(paths::resolve(folder, QStringLiteral("model/") + base + QStringLiteral(".mod")));
     if (preview.isNull())
         preview = PictureClip1.heldImage().scaled(previewDesign, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     Picture3->setPicture(fitPreview(preview));

@@ -2,21 +2,28 @@
 
 #include <QDir>
 #include <algorithm>
+#include <numeric>
 
-bool FileListBox::setPathAndPattern(const QString &folder, const QString &pattern)
+void FileListBox::setPathAndPattern(const QStringList &folders, const QString &pattern)
 {
     clear();
-    QDir dir(folder);
-    if (!dir.exists())
-        return false;
-    dir.setNameFilters({pattern});
-    dir.setFilter(QDir::Files | QDir::NoDotAndDotDot);
-    QStringList names = dir.entryList();
-    names.removeIf([](const QString &n) { return n.startsWith(u'.'); });
-    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
-        const int c = a.compare(b, Qt::CaseInsensitive);
-        return c != 0 ? c < 0 : a < b;
+    QStringList names, from;
+    for (const QString &folder : folders) {
+        QDir dir(folder);
+        dir.setNameFilters({pattern});
+        dir.setFilter(QDir::Files | QDir::NoDotAndDotDot);
+        for (const QString &n : dir.entryList())
+            if (!n.startsWith(u'.') && !names.contains(n))
+                names << n, from << folder;
+    }
+    std::vector<int> order(size_t(names.size()));
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&](int a, int b) {
+        const int c = names[a].compare(names[b], Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : names[a] < names[b];
     });
-    addItems(names);
-    return true;
+    for (int i : order) {
+        auto *item = new QListWidgetItem(names[i], this);
+        item->setData(Qt::UserRole, from[i]);
+    }
 }

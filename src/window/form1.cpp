@@ -85,7 +85,7 @@ Form1::~Form1()
 void Form1::buildControls()
 {
     setWindowTitle(QStringLiteral("Rizerizo  -  Vareriz"));
-    setWindowIcon(QIcon(QPixmap::fromImage(gameIcon())));
+    setWindowIcon(gameIcons());
     surface = new QWidget(this);
     surface->setAutoFillBackground(true);
     QPalette pal = surface->palette();

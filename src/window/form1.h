@@ -28,7 +28,8 @@ class VbTimer;
 // What the window needs from outside: the program folder, the sound (songs and the beep), and a way
 // of telling the player something. main.cpp builds the real ones; tests their own.
 struct Form1Context {
-    QString programFolder;
+    QString programFolder; // frames, songs and the library of pictures
+    QString playerFolder;  // the player's own categories of pictures, if any; never written to
     std::unique_ptr<MediaBackend> media;
     std::function<void(const QString &)> tell; // a message box over the window
     // Seeds the deals and the animation's jumps; without one the window seeds from the clock.
@@ -66,6 +67,8 @@ public:
     double H() const;
     // The program folder, where frames, pictures and songs are found.
     const QString &appPath() const { return context_.programFolder; }
+    // The folders that hold a category's pictures: the library's, the player's, or both.
+    QStringList categoryFolders(const QString &category) const;
 
     // ---- board state ----------------------------------------------------------------------
     Integer TessNum = 100;
