@@ -47,6 +47,9 @@ const Style styles[10] = {
     {64, harmonic, 3, 132, 80, 24, 24, 32, 2, 2, andalusian}, // Sevilana: guitar and castanets
 };
 
+// The loudness trim of each song, in dB, measured with libebur128 (bench/bench_loudness).
+const double trims[10] = {-4.4, -0.6, -1.5, 1.0, 0.2, -2.6, 2.9, -0.2, 0.5, 2.3};
+
 struct Event {
     long long tick;
     int order; // note-offs first, then controls, then note-ons, at the same tick
@@ -145,13 +148,18 @@ QByteArray composeSong(const SongSpec &recipe)
     meta.add(0, 1, {0xff, 0x58, 0x04, s.beats, 2, 24, 8});
     const int programs[3] = {s.melody, s.accompaniment, s.bass};
     Track *tracks[3] = {&melody, &acc, &bass};
+    // Each song's channel volumes are trimmed so that every song plays at about the same loudness
+    // (-20 LUFS through the game's synthesiser): a channel volume follows 40 log10 of its value.
+    const auto volume = [&](int v) {
+        return std::clamp(int(std::lround(v * std::pow(10.0, trims[index] / 40))), 1, 127);
+    };
     const int volumes[3] = {92, 70, 84};
     for (int ch = 0; ch < 3; ++ch) {
         tracks[ch]->add(0, 1, {0xc0 | ch, programs[ch]});
-        tracks[ch]->add(0, 1, {0xb0 | ch, 7, volumes[ch]});
+        tracks[ch]->add(0, 1, {0xb0 | ch, 7, volume(volumes[ch])});
         tracks[ch]->add(0, 1, {0xb0 | ch, 91, 64});
     }
-    drums.add(0, 1, {0xb9, 7, 70});
+    drums.add(0, 1, {0xb9, 7, volume(70)});
 
     // A two-bar motif: steps through the scale and their lengths in eighths.
     std::vector<std::pair<int, int>> motif;

@@ -28,6 +28,9 @@ void silenceLibraries()
 }
 
 constexpr int pollMs = 40;
+// The synthesiser's own level: the sample songs are mixed for it, to about -20 LUFS as a listener
+// hears them, with true peaks below -1 dBFS.
+constexpr double synthGain = 2.2;
 // Background music needs no low latency, but the beep should follow a drop within 100 ms: blocks of
 // 1024 frames (23 ms) keep the sound server's work small and the beep prompt.
 constexpr int periodFrames = 1024;
@@ -35,6 +38,7 @@ constexpr int periodFrames = 1024;
 // opened again at most this often. Songs play on in silence in blocks of this length meanwhile.
 constexpr qint64 lostAfterMs = 1500;
 constexpr int watchMs = 250, retryMs = 3000, silentBlockMs = 50;
+constexpr int beepVolume = 90; // clear above the music, never harsh
 constexpr int beepChannel = 15, beepProgram = 9 /* glockenspiel */, beepKey = 88, beepMs = 160;
 
 } // namespace
@@ -83,8 +87,7 @@ void FluidBackend::prepare()
     settings_.reset(new_fluid_settings());
     if (!settings_)
         return;
-    fluid_settings_setnum(settings_.get(), "synth.gain", 0.5);
-    fluid_settings_setint(settings_.get(), "synth.cpu-cores", 1);
+    configure(settings_.get());
     fluid_settings_setint(settings_.get(), "audio.period-size", periodFrames);
     fluid_settings_setint(settings_.get(), "audio.periods", 2);
     synth_.reset(new_fluid_synth(settings_.get()));
@@ -170,6 +173,12 @@ qint64 FluidBackend::now()
 {
     return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
         .count();
+}
+
+void FluidBackend::configure(_fluid_hashtable_t *settings)
+{
+    fluid_settings_setnum(settings, "synth.gain", synthGain);
+    fluid_settings_setint(settings, "synth.cpu-cores", 1);
 }
 
 // On the window's thread, once the synthesiser is ready: a song asked for meanwhile starts now.
@@ -316,7 +325,7 @@ void FluidBackend::beep()
     }
     std::lock_guard lock(render_);
     fluid_synth_program_change(synth_.get(), beepChannel, beepProgram);
-    fluid_synth_cc(synth_.get(), beepChannel, 7, 127);
+    fluid_synth_cc(synth_.get(), beepChannel, 7, beepVolume);
     fluid_synth_noteon(synth_.get(), beepChannel, beepKey, 110);
     QTimer::singleShot(beepMs, this, [this] {
         std::lock_guard lock(render_);

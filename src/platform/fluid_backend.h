@@ -40,6 +40,9 @@ public:
     // bell where there is no output or no SoundFont.
     void beep() override;
 
+    // The synthesiser's settings, which an offline rendering shares so that it sounds as the game does.
+    static void configure(_fluid_hashtable_t *settings);
+
     // Which output the worker chose ("pulseaudio", "alsa" or "silent"); empty until it is ready.
     QString output() const;
     bool isReady() const { return ready_.load(); }
