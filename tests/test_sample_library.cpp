@@ -81,7 +81,8 @@ static QMap<QString, QByteArray> generate(const QString &dir)
     env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
     p.setProcessEnvironment(env);
     p.setProcessChannelMode(QProcess::ForwardedChannels);
-    p.start(QStringLiteral(LIBGEN), {dir, dir + QStringLiteral("/icons")});
+    p.start(QStringLiteral(LIBGEN), QStringList{dir, dir + QStringLiteral("/icons")} +
+                                        QString::fromLocal8Bit(PHOTO_ARGS).split(u'|', Qt::SkipEmptyParts));
     QMap<QString, QByteArray> out;
     if (!p.waitForFinished(300000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
         return out;

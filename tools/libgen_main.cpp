@@ -1,11 +1,13 @@
 // Writes the sample library into the program folder: one folder per picture category with a model
-// folder, frame1.gif ... frame6.gif, and the Music folder; and the game's icon at every size.
+// folder, frame1.gif ... frame6.gif, and the Music folder; the game's icon at every size; and a
+// category of photographs where a package of them is installed.
 #include "common/icon.h"
 #include "generator.h"
 
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <atomic>
 #include <cstdio>
 #include <thread>
@@ -42,12 +44,39 @@ bool writePictures(const QString &dir)
     return ok;
 }
 
+// Real photographs, copied from a Debian package of desktop backgrounds with its copyright file, and
+// their models made from them, upright as their EXIF orientation says.
+bool copyPhotographs(const QString &dir, const QString &source, const QString &copyright)
+{
+    static const char *const photos[][2] = {{"Dune.jpg", "Dune.jpg"},
+                                            {"Storm.jpg", "Storm.jpg"},
+                                            {"LadyBird.jpg", "Lady bird.jpg"},
+                                            {"RainDrops.jpg", "Rain drops.jpg"},
+                                            {"Wood.jpg", "Wood.jpg"}};
+    const QString category = QDir(dir).filePath(QStringLiteral("Photographs"));
+    bool ok = QDir().mkpath(category + QStringLiteral("/model"));
+    QFile::remove(category + QStringLiteral("/copyright"));
+    ok &= QFile::copy(copyright, category + QStringLiteral("/copyright"));
+    for (const auto &[from, to] : photos) {
+        const QString target = category + u'/' + QString::fromLatin1(to);
+        QFile::remove(target);
+        QImageReader reader(source + u'/' + QString::fromLatin1(from));
+        reader.setAutoTransform(true);
+        ok &= QFile::copy(reader.fileName(), target) &&
+              gen::modelOf(reader.read())
+                  .save(category + QStringLiteral("/model/") + QString::fromLatin1(to).chopped(4) +
+                            QStringLiteral(".mod"),
+                        "PNG");
+    }
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: vareriz_libgen PROGRAM_FOLDER [ICON_FOLDER]\n");
+        std::fprintf(stderr, "usage: vareriz_libgen PROGRAM_FOLDER [ICON_FOLDER [PHOTO_FOLDER COPYRIGHT]]\n");
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -66,6 +95,8 @@ int main(int argc, char *argv[])
                         gen::composeSong(s));
 
     ok &= writePictures(dir);
+    if (argc > 4)
+        ok &= copyPhotographs(dir, QString::fromLocal8Bit(argv[3]), QString::fromLocal8Bit(argv[4]));
     // The icon at every size of the desktop's icon theme: ICON_FOLDER/NxN/apps/vareriz.png.
     for (int size = 0; argc > 2 && size < int(iconSizes.size()); ++size) {
         const QString folder =
