@@ -48,11 +48,12 @@ bool writePictures(const QString &dir)
 // their models made from them, upright as their EXIF orientation says.
 bool copyPhotographs(const QString &dir, const QString &source, const QString &copyright)
 {
-    static const char *const photos[][2] = {{"Dune.jpg", "Dune.jpg"},
-                                            {"Storm.jpg", "Storm.jpg"},
-                                            {"LadyBird.jpg", "Lady bird.jpg"},
+    // The five that make the best puzzles of the package's nature photographs (bench_pictures).
+    static const char *const photos[][2] = {{"LadyBird.jpg", "Lady bird.jpg"},
+                                            {"GreenMeadow.jpg", "Green meadow.jpg"},
                                             {"RainDrops.jpg", "Rain drops.jpg"},
-                                            {"Wood.jpg", "Wood.jpg"}};
+                                            {"Garden.jpg", "Garden.jpg"},
+                                            {"Blinds.jpg", "Blinds.jpg"}};
     const QString category = QDir(dir).filePath(QStringLiteral("Photographs"));
     bool ok = QDir().mkpath(category + QStringLiteral("/model"));
     QFile::remove(category + QStringLiteral("/copyright"));
