@@ -84,7 +84,8 @@ QMargins Form1::frameMargins() const
 // place until one of these happens.
 void Form1::fitToScreen()
 {
-    if (isMinimized() || !screen())
+    // A window the player maximised or made full screen is the window manager's to place.
+    if (isMinimized() || isMaximized() || isFullScreen() || !screen())
         return;
     fittedFrame_ = frameMargins();
     const QRect inner = screen()->availableGeometry().marginsRemoved(fittedFrame_);
