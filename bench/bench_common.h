@@ -4,6 +4,7 @@
 #include <QFile>
 #include <algorithm>
 #include <cstdio>
+#include <sys/resource.h>
 #include <vector>
 
 namespace bench {
@@ -32,6 +33,14 @@ inline double peakMB()
         if (line.startsWith("VmHWM:"))
             return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
     return 0;
+}
+
+// Processor time of this program so far, all its threads together, in milliseconds.
+inline double cpuMs()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return (u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1e3 + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e3;
 }
 
 // One figure: name, value, unit, target; printed as a line the table script reads.

@@ -7,14 +7,6 @@
 
 #include <QApplication>
 #include <QEventLoop>
-#include <sys/resource.h>
-
-static double cpuMs()
-{
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return (u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1e3 + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e3;
-}
 
 int main(int argc, char **argv)
 {
@@ -39,14 +31,14 @@ int main(int argc, char **argv)
                      qPrintable(fluid->output()));
         return 1;
     }
-    const double before = cpuMs();
+    const double before = bench::cpuMs();
     QElapsedTimer wall;
     wall.start();
     QEventLoop loop; // the event loop as the game runs it, with nothing of the benchmark's own
     QTimer::singleShot(20000, &loop, &QEventLoop::quit);
     loop.exec();
     bench::figure("processor use while a song plays through PulseAudio",
-                  (cpuMs() - before) / double(wall.elapsed()) * 100, "% of one core", "< 5 %");
+                  (bench::cpuMs() - before) / double(wall.elapsed()) * 100, "% of one core", "< 5 %");
 
     // The beep of a right drop with the music off, recorded from the sink's monitor.
     form.nomusic->trigger();
@@ -83,13 +75,13 @@ int main(int argc, char **argv)
     form.all->trigger();
     pulse.stop();
     QTest::qWait(3000); // the loss is noticed
-    const double away = cpuMs();
+    const double away = bench::cpuMs();
     wall.restart();
     QEventLoop idle;
     QTimer::singleShot(15000, &idle, &QEventLoop::quit);
     idle.exec();
-    bench::figure("processor use while the sound server is away", (cpuMs() - away) / double(wall.elapsed()) * 100,
-                  "% of one core", "< 1 %");
+    bench::figure("processor use while the sound server is away",
+                  (bench::cpuMs() - away) / double(wall.elapsed()) * 100, "% of one core", "< 1 %");
     pulse.start();
     wall.restart();
     const bool back = QTest::qWaitFor(
