@@ -58,11 +58,12 @@ int main(int argc, char **argv)
         return peakAfterLargeChoice(QString::fromLocal8Bit(argv[2]));
     ProgramFolder folder;
     folder.addFolder(QStringLiteral("Bench/model"));
-    const gen::PictureSpec small{"Bench", "small", 1024, 768, 0, 7};
-    const gen::PictureSpec large{"Bench", "large", 6000, 4000, 0, 8};
-    gen::paintPicture(small).save(folder.file(QStringLiteral("Bench/small.jpg")), "JPEG", 90);
-    gen::paintPicture(large).save(folder.file(QStringLiteral("Bench/large.jpg")), "JPEG", 90);
-    gen::modelOf(gen::paintPicture(small)).save(folder.file(QStringLiteral("Bench/model/small.mod")), "PNG");
+    // Landscapes painted as the sample library's first one is.
+    const auto paint = gen::pictureSpecs().front().paint;
+    const QImage small = paint({"Bench", "small", 1024, 768, paint, 7});
+    small.save(folder.file(QStringLiteral("Bench/small.jpg")), "JPEG", 90);
+    paint({"Bench", "large", 6000, 4000, paint, 8}).save(folder.file(QStringLiteral("Bench/large.jpg")), "JPEG", 90);
+    gen::modelOf(small).save(folder.file(QStringLiteral("Bench/model/small.mod")), "PNG");
 
     // The peak, measured first, in a program folder whose only picture is the large one.
     QTemporaryDir solo;

@@ -33,13 +33,12 @@ struct PictureSpec {
     const char *category;
     const char *name; // file name without ".jpg"
     int width, height;
-    int painter;
+    QImage (*paint)(const PictureSpec &);
     std::uint32_t seed;
 };
 
 // Every picture of the sample library.
 const std::vector<PictureSpec> &pictureSpecs();
-QImage paintPicture(const PictureSpec &recipe);
 // The model picture of a picture: the whole image, small enough for the preview beside the board.
 QImage modelOf(const QImage &picture);
 

@@ -29,7 +29,7 @@ bool writePictures(const QString &dir)
         for (size_t i = next++; i < specs.size(); i = next++) {
             const gen::PictureSpec &s = specs[i];
             const QString category = QDir(dir).filePath(QString::fromLatin1(s.category));
-            const QImage img = gen::paintPicture(s);
+            const QImage img = s.paint(s);
             const QString name = QString::fromLatin1(s.name);
             if (!img.save(category + u'/' + name + QStringLiteral(".jpg"), "JPEG", 90) ||
                 !gen::modelOf(img).save(category + QStringLiteral("/model/") + name + QStringLiteral(".mod"), "PNG"))
