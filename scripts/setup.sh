@@ -4,7 +4,7 @@
 # Packages for building and playing the game.
 GAME_PACKAGES=(build-essential cmake pkg-config qt6-base-dev libfluidsynth-dev libasound2-dev libgif-dev
                libgl-dev fonts-ebgaramond fonts-liberation fonts-dejavu-core timgm6mb-soundfont
-               mate-backgrounds)
+               mate-backgrounds lomiri-wallpapers-16.04)
 # What making the Debian package adds: its tools and its checks.
 PACKAGE_PACKAGES=(dpkg-dev file lintian appstream desktop-file-utils)
 # What the tests add: an X server, a mouse driver, screenshots, desktop-file checks, clang for fuzzing.

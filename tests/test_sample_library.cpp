@@ -1,4 +1,5 @@
 // The sample library that the build paints: complete, well-formed, and the same on every build.
+#include "picture_quality.h"
 #include "platform/midi_file.h"
 #include "support.h"
 
@@ -11,27 +12,40 @@ class TestSampleLibrary : public QObject
 {
     Q_OBJECT
 private slots:
-    void everyCategoryHoldsPicturesWithModels();
+    void everyCategoryHoldsGoodPuzzlesWithModels();
     void theFramesAndSongsAreThereAtTheRightLoudness();
     void generatingTwiceGivesTheSameBytes();
 };
 
 static const QString programDir = QStringLiteral(PROGRAM_DIR);
 
-void TestSampleLibrary::everyCategoryHoldsPicturesWithModels()
+void TestSampleLibrary::everyCategoryHoldsGoodPuzzlesWithModels()
 {
     QStringList categories = QDir(programDir).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     categories.removeAll(QStringLiteral("Music"));
+    // Real photographs too, where the packages they come from are installed.
+    QCOMPARE(categories.contains(QStringLiteral("Photographs")), !QByteArray(PHOTO_ARGS).isEmpty());
     QVERIFY(categories.size() >= 4);
     bool wide = false, portrait = false, large = false, spaces = false;
     for (const QString &c : categories) {
         const QDir dir(programDir + u'/' + c);
         const QStringList pictures = dir.entryList({QStringLiteral("*.jpg")}, QDir::Files);
         QVERIFY2(pictures.size() >= 5, qPrintable(c));
+        std::vector<gen::PuzzleQuality> seen;
         for (const QString &p : pictures) {
             QImageReader reader(dir.filePath(p));
             QCOMPARE(reader.format(), QByteArray("jpeg"));
             const QSize s = reader.size();
+            // Cut into 100 tiles: hardly a tile of one colour, hardly two tiles alike, and a picture
+            // clearly unlike the others of its category.
+            reader.setAutoTransform(true);
+            const gen::PuzzleQuality q = gen::puzzleQuality(reader.read());
+            const QString name = c + u'/' + p;
+            QVERIFY2(q.flatTiles <= 5, qPrintable(QStringLiteral("%1: %2 flat tiles").arg(name).arg(q.flatTiles)));
+            QVERIFY2(q.pairsAlike <= 3, qPrintable(QStringLiteral("%1: %2 pairs alike").arg(name).arg(q.pairsAlike)));
+            for (const gen::PuzzleQuality &other : seen)
+                QVERIFY2(q.distance(other) >= 30, qPrintable(name + QStringLiteral(" looks like another picture")));
+            seen.push_back(q);
             wide |= s.width() * 9 > s.height() * 16;
             portrait |= s.height() > s.width();
             large |= s.width() >= 4000 && s.height() >= 3000;

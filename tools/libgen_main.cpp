@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <atomic>
@@ -36,6 +37,9 @@ bool writePictures(const QString &dir)
                 ok = false;
         }
     };
+    // Each category afresh: a picture dropped from the library must not linger from an earlier run.
+    for (const auto &s : specs)
+        QDir(QDir(dir).filePath(QString::fromLatin1(s.category))).removeRecursively();
     for (const auto &s : specs)
         QDir(dir).mkpath(QString::fromLatin1(s.category) + QStringLiteral("/model"));
     std::thread helper(work);
@@ -44,30 +48,38 @@ bool writePictures(const QString &dir)
     return ok;
 }
 
-// Real photographs, copied from a Debian package of desktop backgrounds with its copyright file, and
-// their models made from them, upright as their EXIF orientation says.
-bool copyPhotographs(const QString &dir, const QString &source, const QString &copyright)
+// Real photographs from Debian's packages of desktop backgrounds, with the packages' copyright
+// files, and their models made from them, upright as their EXIF orientation says. Some are cut down
+// to their most detailed part: a wallpaper's calm expanse of sky or blur makes tiles that cannot
+// be told apart.
+bool copyPhotographs(const QString &dir, const QString &backgrounds, const QStringList &copyrights)
 {
-    // The five that make the best puzzles of the package's nature photographs (bench_pictures).
-    static const char *const photos[][2] = {{"LadyBird.jpg", "Lady bird.jpg"},
-                                            {"GreenMeadow.jpg", "Green meadow.jpg"},
-                                            {"RainDrops.jpg", "Rain drops.jpg"},
-                                            {"Garden.jpg", "Garden.jpg"},
-                                            {"Blinds.jpg", "Blinds.jpg"}};
+    struct Photo {
+        const char *from, *name;
+        QRect part; // empty: the whole photograph, copied byte for byte
+    };
+    static const Photo photos[] = {{"mate/nature/LadyBird.jpg", "Lady bird", {}},
+                                   {"mate/nature/GreenMeadow.jpg", "Green meadow", {}},
+                                   {"mate/nature/Dune.jpg", "Dune grass", {0, 354, 1008, 630}},
+                                   {"mate/nature/Garden.jpg", "Marigold", {1260, 348, 768, 480}},
+                                   {"life_by_Aitzol_Berasategi.jpg", "Forest stream", {}}};
     const QString category = QDir(dir).filePath(QStringLiteral("Photographs"));
+    QDir(category).removeRecursively();
     bool ok = QDir().mkpath(category + QStringLiteral("/model"));
-    QFile::remove(category + QStringLiteral("/copyright"));
-    ok &= QFile::copy(copyright, category + QStringLiteral("/copyright"));
-    for (const auto &[from, to] : photos) {
-        const QString target = category + u'/' + QString::fromLatin1(to);
-        QFile::remove(target);
-        QImageReader reader(source + u'/' + QString::fromLatin1(from));
+    // Each package's copyright file under the package's name.
+    for (const QString &copyright : copyrights) {
+        const QString target = category + u'/' + QFileInfo(copyright).dir().dirName() + QStringLiteral(".copyright");
+        ok &= QFile::copy(copyright, target);
+    }
+    for (const Photo &photo : photos) {
+        const QString target = category + u'/' + QString::fromLatin1(photo.name) + QStringLiteral(".jpg");
+        QImageReader reader(backgrounds + u'/' + QString::fromLatin1(photo.from));
         reader.setAutoTransform(true);
-        ok &= QFile::copy(reader.fileName(), target) &&
-              gen::modelOf(reader.read())
-                  .save(category + QStringLiteral("/model/") + QString::fromLatin1(to).chopped(4) +
-                            QStringLiteral(".mod"),
-                        "PNG");
+        QImage upright = reader.read();
+        ok &= photo.part.isEmpty() ? QFile::copy(reader.fileName(), target)
+                                   : (upright = upright.copy(photo.part)).save(target, "JPEG", 92);
+        ok &= gen::modelOf(upright).save(
+            category + QStringLiteral("/model/") + QString::fromLatin1(photo.name) + QStringLiteral(".mod"), "PNG");
     }
     return ok;
 }
@@ -77,7 +89,7 @@ bool copyPhotographs(const QString &dir, const QString &source, const QString &c
 int main(int argc, char *argv[])
 {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: vareriz_libgen PROGRAM_FOLDER [ICON_FOLDER [PHOTO_FOLDER COPYRIGHT]]\n");
+        std::fprintf(stderr, "usage: vareriz_libgen PROGRAM_FOLDER [ICON_FOLDER [BACKGROUNDS COPYRIGHT...]]\n");
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -97,7 +109,8 @@ int main(int argc, char *argv[])
 
     ok &= writePictures(dir);
     if (argc > 4)
-        ok &= copyPhotographs(dir, QString::fromLocal8Bit(argv[3]), QString::fromLocal8Bit(argv[4]));
+        ok &= copyPhotographs(dir, QString::fromLocal8Bit(argv[3]),
+                              QCoreApplication::arguments().mid(4));
     // The icon at every size of the desktop's icon theme: ICON_FOLDER/NxN/apps/vareriz.png.
     for (int size = 0; argc > 2 && size < int(iconSizes.size()); ++size) {
         const QString folder =

@@ -196,7 +196,7 @@ const std::vector<PictureSpec> &pictureSpecs()
         {"Cities", "Night harbour", 1600, 1000, nightHarbour, 41},
         {"Cities", "Neon avenue", 1200, 900, neonAvenue, 42},
         {"Cities", "Old town lights", 1024, 768, oldTown, 63},
-        {"Cities", "Skyline at dusk", 2100, 900, skylineAtDusk, 44},
+        {"Cities", "Skyline at dusk", 2100, 900, skylineAtDusk, 344},
         {"Cities", "Tower blocks", 900, 1200, towerBlocks, 145},
     };
     return specs;
