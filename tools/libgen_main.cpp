@@ -109,8 +109,7 @@ int main(int argc, char *argv[])
 
     ok &= writePictures(dir);
     if (argc > 4)
-        ok &= copyPhotographs(dir, QString::fromLocal8Bit(argv[3]),
-                              QCoreApplication::arguments().mid(4));
+        ok &= copyPhotographs(dir, QString::fromLocal8Bit(argv[3]), QCoreApplication::arguments().mid(4));
     // The icon at every size of the desktop's icon theme: ICON_FOLDER/NxN/apps/vareriz.png.
     for (int size = 0; argc > 2 && size < int(iconSizes.size()); ++size) {
         const QString folder =

@@ -165,7 +165,8 @@ QImage romanFloor(const PictureSpec &s)
         const int diamond = std::abs(ci - 9) + std::abs(cj - 9);
         // The colours drift across the floor as stones were replaced over the centuries, and wear
         // and stains darken it in patches: no two motifs alike.
-        const double key = (diamond / 3) * 0.13 + ((i / 18 + j / 18) % 3) * 0.21 + 0.5 * fbm(x / t / 30, y / t / 30, 3, s.seed + 5);
+        const double key =
+            (diamond / 3) * 0.13 + ((i / 18 + j / 18) % 3) * 0.21 + 0.5 * fbm(x / t / 30, y / t / 30, 3, s.seed + 5);
         const double jitter = hashAt(i, j, s.seed) * 0.12;
         return pal(key + jitter) * (0.75 + 0.3 * noise(x * 0.2, y * 0.2, s.seed + 1)) *
                (0.55 + 0.7 * fbm(x / t / 8, y / t / 8, 4, s.seed + 2));

@@ -16,8 +16,8 @@ QColor qc(Col c, double alpha = 1)
 }
 Col colAt(const QImage &img, int x, int y)
 {
-    const QRgb c = reinterpret_cast<const QRgb *>(img.constScanLine(std::clamp(y, 0, img.height() - 1)))
-        [std::clamp(x, 0, img.width() - 1)];
+    const QRgb c = reinterpret_cast<const QRgb *>(
+        img.constScanLine(std::clamp(y, 0, img.height() - 1)))[std::clamp(x, 0, img.width() - 1)];
     return {qRed(c) / 255.0, qGreen(c) / 255.0, qBlue(c) / 255.0};
 }
 void put(QImage &img, int x, int y, Col c)
@@ -110,8 +110,8 @@ QImage alpineDawn(const PictureSpec &s)
     Rng rng(s.seed);
     const int w = s.width, h = s.height;
     const double u = std::min(w, h), horizon = h * 0.55;
-    const SkyLook look{hsv(0.68, 0.55, 0.45), hsv(0.05, 0.55, 1.0), hsv(0.97, 0.35, 1.0), hsv(0.75, 0.35, 0.45),
-                       0.55, 2.5};
+    const SkyLook look{
+        hsv(0.68, 0.55, 0.45), hsv(0.05, 0.55, 1.0), hsv(0.97, 0.35, 1.0), hsv(0.75, 0.35, 0.45), 0.55, 2.5};
     const double peak[3] = {h * 0.18, h * 0.32, h * 0.45};
     std::vector<double> ridge(3 * size_t(w));
     for (int l = 0; l < 3; ++l)
@@ -126,7 +126,8 @@ QImage alpineDawn(const PictureSpec &s)
             // Rock with the light from the left; snow on the upper slopes.
             const double rock = ridged(x / u * 14, y / u * 14, 6, s.seed + 20u + std::uint32_t(l));
             const size_t row = size_t(l) * size_t(w);
-            const double slope = (ridge[row + size_t(std::min(w - 1, x + 25))] - ridge[row + size_t(std::max(0, x - 25))]) / 50;
+            const double slope =
+                (ridge[row + size_t(std::min(w - 1, x + 25))] - ridge[row + size_t(std::max(0, x - 25))]) / 50;
             // Light from the left on every ridge and gully of the rock.
             const double m0 = ridged((x - 2) / u * 5, y / u * 5, 6, s.seed + 60u + std::uint32_t(l));
             const double m1 = ridged((x + 2) / u * 5, y / u * 5, 6, s.seed + 60u + std::uint32_t(l));
@@ -190,7 +191,8 @@ QImage seaView(const PictureSpec &s)
     // The cliff on the left, with rock strata.
     for (int y = int(h * 0.2); y < h; ++y)
         for (int x = 0; x < int(w * 0.45); ++x) {
-            const double edge = w * (0.12 + 0.22 * (y - h * 0.2) / h * 1.5) * (0.8 + 0.4 * fbm(y / u * 6, 2, 4, s.seed));
+            const double edge =
+                w * (0.12 + 0.22 * (y - h * 0.2) / h * 1.5) * (0.8 + 0.4 * fbm(y / u * 6, 2, 4, s.seed));
             if (x > edge || y < h * 0.2 + (x / u) * u * 0.08 * fbm(x / u * 5, 3, 3, s.seed + 8))
                 continue;
             const double strata = std::sin(y / u * 90 + fbm(x / u * 6, y / u * 6, 4, s.seed + 9) * 8);
@@ -214,10 +216,12 @@ QImage seaView(const PictureSpec &s)
         const double d = rng.uniform(), y = horizon + (h * 0.35) * d * d + h * 0.02, size = u * (0.02 + 0.08 * d);
         const double x = w * rng.range(0.4, 0.95);
         p.setBrush(qc(hsv(rng.uniform(), 0.6, 0.5)));
-        p.drawPolygon(QPolygonF({{x - size, y}, {x + size, y}, {x + size * 0.7, y + size * 0.3}, {x - size * 0.7, y + size * 0.3}}));
+        p.drawPolygon(QPolygonF(
+            {{x - size, y}, {x + size, y}, {x + size * 0.7, y + size * 0.3}, {x - size * 0.7, y + size * 0.3}}));
         p.setBrush(qc(rng.uniform() < 0.5 ? Col{0.98, 0.97, 0.9} : hsv(rng.uniform(), 0.7, 0.9)));
         p.drawPolygon(QPolygonF({{x, y - size * 2.2}, {x, y - size * 0.1}, {x + size * 0.9, y - size * 0.1}}));
-        p.drawPolygon(QPolygonF({{x - size * 0.1, y - size * 1.8}, {x - size * 0.1, y - size * 0.1}, {x - size * 0.7, y - size * 0.1}}));
+        p.drawPolygon(QPolygonF(
+            {{x - size * 0.1, y - size * 1.8}, {x - size * 0.1, y - size * 0.1}, {x - size * 0.7, y - size * 0.1}}));
     }
     // Pebbles and shells on the beach.
     for (int i = 0; i < 500; ++i) {
@@ -270,10 +274,12 @@ QImage desertDunes(const PictureSpec &s)
             const size_t xs = size_t(l) * size_t(w) + size_t(std::clamp(x - int((y - crest[at]) * 0.8), 0, w - 2));
             const bool lee = crest[xs + 1] > crest[xs];
             const double shadow = lee ? std::exp(-(y - crest[at]) / (u * (0.03 + 0.05 * d))) : 0;
-            const double ripple = std::sin((x * 0.3 + y * 2.0) / (2 + 5 * d) + fbm(x / u * 8, y / u * 8, 3, s.seed) * 10);
+            const double ripple =
+                std::sin((x * 0.3 + y * 2.0) / (2 + 5 * d) + fbm(x / u * 8, y / u * 8, 3, s.seed) * 10);
             const double depthIn = std::min(1.0, (y - crest[at]) / (u * 0.15));
             Col sand = hsv(0.07 + 0.03 * fbm(x / u * 3, y / u * 3, 3, s.seed + 50), 0.6 - 0.15 * depthIn, 1.0);
-            sand = sand * ((0.95 - 0.4 * shadow) * (0.9 + 0.1 * ripple) * (0.85 + 0.3 * fbm(x / u * 12, y / u * 12, 4, s.seed + 51)));
+            sand = sand * ((0.95 - 0.4 * shadow) * (0.9 + 0.1 * ripple) *
+                           (0.85 + 0.3 * fbm(x / u * 12, y / u * 12, 4, s.seed + 51)));
             return mix(sand, hsv(0.08, 0.2, 1.0), (1 - d) * 0.3);
         }
         return cloudySky(look, x, y, horizon, w, u, s.seed);
@@ -283,7 +289,8 @@ QImage desertDunes(const PictureSpec &s)
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 700; ++i) {
-        const double x = rng.uniform() * w, y = rng.range(horizon + u * 0.05, h), r = u * 0.004 * (1 + 4 * (y - horizon) / h);
+        const double x = rng.uniform() * w, y = rng.range(horizon + u * 0.05, h),
+                     r = u * 0.004 * (1 + 4 * (y - horizon) / h);
         p.setBrush(qc(hsv(rng.range(0.15, 0.3), 0.5, rng.range(0.2, 0.5))));
         p.drawEllipse(QPointF(x, y), r * rng.range(1, 2.5), r);
     }
@@ -327,26 +334,17 @@ QImage autumnValley(const PictureSpec &s)
         const Col leaf = mix(hsv(0.6, 0.2, 0.7), hsv(hue, rng.range(0.6, 0.95), rng.range(0.55, 0.95)), 0.5 + 0.5 * d);
         crown(p, {x, y}, size, leaf, rng);
     }
-    // The river winds down the middle of the valley.
-    QPainterPath river;
+    // The river winds down the middle of the valley, mirroring the sky.
     const double base = w * 0.5;
-    for (int y = int(horizon + u * 0.1); y <= h; y += 4) {
-        const double t = (y - horizon) / (h - horizon);
-        const double x = base + std::sin(t * 7 + 1) * w * 0.12 * t;
-        const double half = u * (0.005 + 0.09 * t * t);
-        if (y == int(horizon + u * 0.1))
-            river.moveTo(x - half, y);
-        river.lineTo(x - half, y);
-        river.lineTo(x + half, y + 4);
-    }
     p.end();
     for (int y = int(horizon + u * 0.1); y < h; ++y) {
         const double t = (y - horizon) / (h - horizon);
         const double cx = base + std::sin(t * 7 + 1) * w * 0.12 * t, half = u * (0.005 + 0.09 * t * t);
         for (int x = std::max(0, int(cx - half)); x < std::min(w, int(cx + half)); ++x) {
             const double ripple = fbm(x / u * 10, y / u * 40, 4, s.seed + 4);
-            put(img, x, y, mix(cloudySky(look, x, horizon * (1 - t * 0.8), horizon, w, u, s.seed), hsv(0.55, 0.6, 0.3), 0.4) *
-                               (0.6 + 0.8 * ripple));
+            put(img, x, y,
+                mix(cloudySky(look, x, horizon * (1 - t * 0.8), horizon, w, u, s.seed), hsv(0.55, 0.6, 0.3), 0.4) *
+                    (0.6 + 0.8 * ripple));
         }
     }
     return img;
@@ -359,9 +357,8 @@ QImage harvestFields(const PictureSpec &s)
     const int w = s.width, h = s.height;
     const double u = std::min(w, h), horizon = h * 0.24;
     const SkyLook look{hsv(0.6, 0.6, 0.8), hsv(0.58, 0.2, 1.0), {1, 1, 1}, hsv(0.62, 0.2, 0.6), 0.7, 2};
-    static const Col crops[] = {hsv(0.12, 0.7, 0.95), hsv(0.25, 0.7, 0.6), hsv(0.07, 0.55, 0.45),
-                                hsv(0.16, 0.9, 1.0), hsv(0.75, 0.4, 0.7),  hsv(0.3, 0.5, 0.45),
-                                hsv(0.1, 0.35, 0.8)};
+    static const Col crops[] = {hsv(0.12, 0.7, 0.95), hsv(0.25, 0.7, 0.6), hsv(0.07, 0.55, 0.45), hsv(0.16, 0.9, 1.0),
+                                hsv(0.75, 0.4, 0.7),  hsv(0.3, 0.5, 0.45), hsv(0.1, 0.35, 0.8)};
     return perPixel(w, h, [&](int x, int y) -> Col {
         const double hills = horizon - u * 0.16 * fbm(x / u * 3, 0, 5, s.seed + 1);
         if (y < hills)
@@ -388,7 +385,8 @@ QImage harvestFields(const PictureSpec &s)
             }
         const double haze = std::clamp(z / 40, 0.0, 0.35);
         if (d2 - d1 < 0.05 * std::min(1.0, z / 2)) // a hedge
-            return mix(hsv(0.3, 0.6, 0.25 + 0.2 * fbm(x / u * 40, y / u * 40, 3, s.seed + 5)), hsv(0.58, 0.2, 0.9), haze);
+            return mix(hsv(0.3, 0.6, 0.25 + 0.2 * fbm(x / u * 40, y / u * 40, 3, s.seed + 5)), hsv(0.58, 0.2, 0.9),
+                       haze);
         const double angle = hashAt(best, 3, s.seed) * pi;
         const double rows = std::sin((fx * std::cos(angle) + fz * std::sin(angle)) * 40);
         const Col crop = crops[int(hashAt(best, 5, s.seed) * 7)] * (0.8 + 0.3 * hashAt(best, 9, s.seed));
@@ -408,7 +406,7 @@ QImage towerBlocks(const PictureSpec &s)
     QImage img = perPixel(w, h, [&](int x, int y) { return cloudySky(look, x, y, h * 0.45, w, u, s.seed); });
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    static const Col walls[] = {hsv(0.1, 0.1, 0.75), hsv(0.03, 0.55, 0.6), hsv(0.55, 0.35, 0.55),
+    static const Col walls[] = {hsv(0.1, 0.1, 0.75),   hsv(0.03, 0.55, 0.6), hsv(0.55, 0.35, 0.55),
                                 hsv(0.12, 0.35, 0.85), hsv(0.0, 0.0, 0.92),  hsv(0.45, 0.25, 0.5)};
     for (int row = 0; row < 3; ++row) {
         const double d = row / 2.0;
@@ -417,7 +415,8 @@ QImage towerBlocks(const PictureSpec &s)
             const Col wall = mix(walls[rng.below(6)] * rng.range(0.8, 1.1), look.low, (1 - d) * 0.35);
             const Col glass = mix(hsv(0.58, 0.35, 0.7), look.low, (1 - d) * 0.3);
             const double front = bw * rng.range(0.7, 0.85);
-            facade(p, QRectF(x, top, front, street - top), wall, glass, {1, 0.9, 0.6}, u * (0.012 + 0.01 * d), 0.05, rng);
+            facade(p, QRectF(x, top, front, street - top), wall, glass, {1, 0.9, 0.6}, u * (0.012 + 0.01 * d), 0.05,
+                   rng);
             facade(p, QRectF(x + front, top + u * 0.01, bw - front, street - top), wall * 0.65, glass * 0.7,
                    {1, 0.9, 0.6}, u * (0.008 + 0.006 * d), 0.05, rng);
             x += bw + u * rng.range(-0.02, 0.03);
@@ -488,7 +487,8 @@ QImage skylineAtDusk(const PictureSpec &s)
         const double y0 = base + (h - base) * rng.range(0.05, 1.1), bend = rng.range(-0.2, 0.2) * h;
         QPainterPath trail(QPointF(-10, y0));
         trail.cubicTo(w * 0.3, y0 + bend, w * 0.7, y0 - bend, w + 10, y0 + bend * 0.5);
-        const Col light = head ? hsv(rng.range(0.1, 0.17), rng.range(0.1, 0.6), 1) : hsv(rng.range(0.97, 1.03), 0.85, 1);
+        const Col light =
+            head ? hsv(rng.range(0.1, 0.17), rng.range(0.1, 0.6), 1) : hsv(rng.range(0.97, 1.03), 0.85, 1);
         p.setPen(QPen(qc(light, rng.range(0.1, 0.35)), u * rng.range(0.006, 0.02)));
         p.drawPath(trail);
         p.setPen(QPen(qc(light, 0.9), u * 0.003));
@@ -513,9 +513,8 @@ QImage neonAvenue(const PictureSpec &s)
     Rng rng(s.seed);
     const int w = s.width, h = s.height;
     const double u = std::min(w, h), kerb = h * 0.62;
-    QImage img = perPixel(w, h, [&](int x, int y) -> Col {
-        return hsv(0.7, 0.5, 0.12 + 0.1 * fbm(x / u * 4, y / u * 4, 5, s.seed));
-    });
+    QImage img = perPixel(
+        w, h, [&](int x, int y) -> Col { return hsv(0.7, 0.5, 0.12 + 0.1 * fbm(x / u * 4, y / u * 4, 5, s.seed)); });
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     for (double x = -rng.range(0, u * 0.05); x < w;) {
@@ -603,14 +602,15 @@ QImage nightHarbour(const PictureSpec &s)
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 20; ++i) {
-        const double d = (i + rng.uniform()) / 20, y = quay + (h - quay) * (0.1 + 0.85 * d), size = u * (0.03 + 0.07 * d);
+        const double d = (i + rng.uniform()) / 20, y = quay + (h - quay) * (0.1 + 0.85 * d),
+                     size = u * (0.03 + 0.07 * d);
         const double x = rng.range(-0.05, 0.95) * w;
         const Col hull = hsv(rng.uniform(), rng.range(0.2, 0.8), rng.range(0.35, 0.8));
         p.setBrush(qc(hull * 0.5, 0.5)); // its reflection
         p.drawRect(QRectF(x, y, size * 2, size * 0.5));
         p.setBrush(qc(hull));
-        p.drawPolygon(QPolygonF({{x - size * 0.3, y - size * 0.5}, {x + size * 2.3, y - size * 0.5},
-                                 {x + size * 2, y}, {x, y}}));
+        p.drawPolygon(
+            QPolygonF({{x - size * 0.3, y - size * 0.5}, {x + size * 2.3, y - size * 0.5}, {x + size * 2, y}, {x, y}}));
         p.setBrush(qc({0.9, 0.88, 0.8}));
         p.drawRect(QRectF(x + size * 0.5, y - size * 0.95, size * 0.9, size * 0.45));
         for (int k = 0; k < 3; ++k) {
@@ -691,8 +691,8 @@ QImage oldTown(const PictureSpec &s)
             for (int k = 0; k < 2; ++k) {
                 const double wx = x + bw * (0.2 + 0.38 * k), ww = bw * 0.22;
                 p.fillRect(QRectF(wx - u * 0.004, y - u * 0.004, ww + u * 0.008, u * 0.068), qc({0.95, 0.95, 0.92}));
-                p.fillRect(QRectF(wx, y, ww, u * 0.06),
-                           qc(rng.uniform() < 0.5 ? hsv(0.11, 0.6, rng.range(0.7, 1.0)) : hsv(0.6, 0.3, rng.range(0.15, 0.35))));
+                p.fillRect(QRectF(wx, y, ww, u * 0.06), qc(rng.uniform() < 0.5 ? hsv(0.11, 0.6, rng.range(0.7, 1.0))
+                                                                               : hsv(0.6, 0.3, rng.range(0.15, 0.35))));
                 p.fillRect(QRectF(wx - ww * 0.45, y, ww * 0.4, u * 0.06), qc(shutter));
                 p.fillRect(QRectF(wx + ww * 1.05, y, ww * 0.4, u * 0.06), qc(shutter));
             }

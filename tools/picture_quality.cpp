@@ -6,7 +6,7 @@ namespace gen {
 namespace {
 
 constexpr int tiles = 10, cells = 4, values = cells * cells * 3;
-constexpr double flatSpread = 6;  // levels of pixel spread below which a tile reads as one colour
+constexpr double flatSpread = 6;     // levels of pixel spread below which a tile reads as one colour
 constexpr double alikeDistance = 10; // levels between two signatures below which tiles look alike
 
 double rms(const int *a, const int *b, size_t n)
