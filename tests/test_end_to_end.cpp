@@ -155,14 +155,15 @@ struct Desktop {
         return QTest::qWaitFor([&] { return surface(id).y() >= 0; }, 30000) ? id : QString();
     }
     // The top-left corner of the window's surface, below the menu bar, found from the white board
-    // frame that stands 0.03 W into it; y is -1 until the window has painted.
+    // frame that stands 0.03 W into it; y is -1 until the window has painted. It is looked for at
+    // 0.43 W across, right of the grid where the waiting animation flashes its frames.
     QPoint surface(const QString &id)
     {
         const QRect c = client(id);
         const QImage shot = screenshot();
+        const int x = c.x() + qRound(c.width() * 0.43);
         for (int y = c.y(); y < c.y() + 120; ++y)
-            if (shot.pixelColor(c.x() + 200, y) == QColor(Qt::white) &&
-                shot.pixelColor(c.x() + 200, y + 100) == QColor(Qt::white))
+            if (shot.pixelColor(x, y) == QColor(Qt::white) && shot.pixelColor(x, y + 100) == QColor(Qt::white))
                 return QPoint(c.x(), y - qRound(frame(id).width() * 0.03));
         return QPoint(c.x(), -1);
     }
