@@ -363,9 +363,10 @@ QImage harvestFields(const PictureSpec &s)
         const double hills = horizon - u * 0.16 * fbm(x / u * 3, 0, 5, s.seed + 1);
         if (y < hills)
             return cloudySky(look, x, y, horizon, w, u, s.seed);
-        if (y < horizon + u * 0.01) // wooded hills
+        if (y < horizon + u * 0.03) // wooded hills, and woods along the foot of them
             return hsv(0.3 + 0.15 * fbm(x / u * 3, y / u * 3, 3, s.seed + 7), 0.45,
-                       0.2 + 0.5 * ridged(x / u * 12, y / u * 12, 5, s.seed + 2));
+                       0.1 + 0.4 * ridged(x / u * 12, y / u * 12, 5, s.seed + 2) +
+                           0.35 * fbm(x / u * 5, y / u * 5, 4, s.seed + 8));
         // The ground seen in perspective: depth from the height on the picture.
         const double z = (h - horizon) / (y - horizon + 1), gx = (x - w / 2.0) / u * z * 1.5, gz = z * 1.5;
         const double fx = gx + 0.3 * fbm(gx, gz, 3, s.seed + 3), fz = gz + 0.3 * fbm(gz, gx, 3, s.seed + 4);
