@@ -77,6 +77,27 @@ void crown(QPainter &p, QPointF at, double size, Col leaf, Rng &rng)
     }
 }
 
+// The cell of a plane cut round one jittered point per unit square that (x, y) lies in: the
+// distances to the nearest point and the next, and a number naming the cell.
+struct Cell {
+    double nearest, next;
+    int id;
+};
+Cell cellAt(double x, double y, std::uint32_t seed)
+{
+    const int ix = int(std::floor(x)), iy = int(std::floor(y));
+    Cell c{9, 9, 0};
+    for (int j = iy - 1; j <= iy + 1; ++j)
+        for (int i = ix - 1; i <= ix + 1; ++i) {
+            const double d = std::hypot(i + hashAt(i, j, seed) - x, j + hashAt(i, j, seed + 1) - y);
+            if (d < c.nearest)
+                c = {d, c.nearest, i * 7919 + j};
+            else if (d < c.next)
+                c.next = d;
+        }
+    return c;
+}
+
 double ridged(double x, double y, int octaves, std::uint32_t seed)
 {
     return 1 - std::abs(2 * fbm(x, y, octaves, seed) - 1);
@@ -370,20 +391,7 @@ QImage harvestFields(const PictureSpec &s)
         // The ground seen in perspective: depth from the height on the picture.
         const double z = (h - horizon) / (y - horizon + 1), gx = (x - w / 2.0) / u * z * 1.5, gz = z * 1.5;
         const double fx = gx + 0.3 * fbm(gx, gz, 3, s.seed + 3), fz = gz + 0.3 * fbm(gz, gx, 3, s.seed + 4);
-        const int ix = int(std::floor(fx)), iz = int(std::floor(fz));
-        double d1 = 9, d2 = 9;
-        int best = 0;
-        for (int j = iz - 1; j <= iz + 1; ++j)
-            for (int i = ix - 1; i <= ix + 1; ++i) {
-                const double d = std::hypot(i + hashAt(i, j, s.seed) - fx, j + hashAt(i, j, s.seed + 1) - fz);
-                if (d < d1) {
-                    d2 = d1;
-                    d1 = d;
-                    best = i * 7919 + j;
-                } else if (d < d2) {
-                    d2 = d;
-                }
-            }
+        const auto [d1, d2, best] = cellAt(fx, fz, s.seed);
         const double haze = std::clamp(z / 40, 0.0, 0.35);
         if (d2 - d1 < 0.05 * std::min(1.0, z / 2)) // a hedge
             return mix(hsv(0.3, 0.6, 0.25 + 0.2 * fbm(x / u * 40, y / u * 40, 3, s.seed + 5)), hsv(0.58, 0.2, 0.9),
@@ -636,20 +644,7 @@ QImage oldTown(const PictureSpec &s)
             return cloudySky(look, x, y, ground * 0.5, w, u, s.seed);
         // Cobblestones: cells round jittered points, with dark joints.
         const double fx = x / (u * 0.03), fy = (y - ground) / (u * 0.02);
-        const int ix = int(fx), iy = int(fy);
-        double d1 = 9, d2 = 9;
-        int best = 0;
-        for (int j = iy - 1; j <= iy + 1; ++j)
-            for (int i = ix - 1; i <= ix + 1; ++i) {
-                const double d = std::hypot(i + hashAt(i, j, s.seed) - fx, j + hashAt(i, j, s.seed + 1) - fy);
-                if (d < d1) {
-                    d2 = d1;
-                    d1 = d;
-                    best = i * 131 + j;
-                } else if (d < d2) {
-                    d2 = d;
-                }
-            }
+        const auto [d1, d2, best] = cellAt(fx, fy, s.seed);
         const double lamp = 0.7 + 0.5 * fbm(x / u * 3, y / u * 3, 3, s.seed + 2);
         if (d2 - d1 < 0.12)
             return Col{0.12, 0.1, 0.08} * lamp;
