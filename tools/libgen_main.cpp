@@ -38,10 +38,11 @@ bool writePictures(const QString &dir)
         }
     };
     // Each category afresh: a picture dropped from the library must not linger from an earlier run.
-    for (const auto &s : specs)
-        QDir(QDir(dir).filePath(QString::fromLatin1(s.category))).removeRecursively();
-    for (const auto &s : specs)
-        QDir(dir).mkpath(QString::fromLatin1(s.category) + QStringLiteral("/model"));
+    for (const auto &s : specs) {
+        const QString category = QDir(dir).filePath(QString::fromLatin1(s.category));
+        QDir(category).removeRecursively();
+        QDir().mkpath(category + QStringLiteral("/model"));
+    }
     std::thread helper(work);
     work();
     helper.join();
@@ -76,8 +77,9 @@ bool copyPhotographs(const QString &dir, const QString &backgrounds, const QStri
         QImageReader reader(backgrounds + u'/' + QString::fromLatin1(photo.from));
         reader.setAutoTransform(true);
         QImage upright = reader.read();
-        ok &= photo.part.isEmpty() ? QFile::copy(reader.fileName(), target)
-                                   : (upright = upright.copy(photo.part)).save(target, "JPEG", 92);
+        if (!photo.part.isEmpty())
+            upright = upright.copy(photo.part);
+        ok &= photo.part.isEmpty() ? QFile::copy(reader.fileName(), target) : upright.save(target, "JPEG", 92);
         ok &= gen::modelOf(upright).save(
             category + QStringLiteral("/model/") + QString::fromLatin1(photo.name) + QStringLiteral(".mod"), "PNG");
     }
