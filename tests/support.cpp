@@ -8,8 +8,6 @@
 #include <QBuffer>
 #include <QFile>
 #include <QListWidget>
-#include <ebur128.h>
-#include <fluidsynth.h>
 
 bool RecordingBackend::open(const QString &path)
 {
@@ -232,39 +230,4 @@ QByteArray SoundServer::client(const QString &program, const QStringList &args, 
     if (!p.waitForFinished(ms))
         p.kill(), p.waitForFinished();
     return p.readAllStandardOutput();
-}
-
-Loudness measureSong(const QString &path)
-{
-    Loudness out{-70, -70};
-    fluid_settings_t *settings = new_fluid_settings();
-    FluidBackend::configure(settings);
-    fluid_synth_t *synth = new_fluid_synth(settings);
-    fluid_player_t *player = new_fluid_player(synth);
-    constexpr int rate = 44100, block = 4410;
-    ebur128_state *meter = ebur128_init(2, rate, EBUR128_MODE_I | EBUR128_MODE_TRUE_PEAK);
-    if (fluid_synth_sfload(synth, FluidBackend::Options().soundFont.toLocal8Bit().constData(), 1) != FLUID_FAILED &&
-        fluid_player_add(player, QFile::encodeName(path).constData()) == FLUID_OK &&
-        fluid_player_play(player) == FLUID_OK) {
-        std::vector<float> left(block), right(block), frames(2 * block);
-        // The song, and the ring of its last notes.
-        for (int tail = 0; tail < 2 * rate / block;) {
-            fluid_synth_write_float(synth, block, left.data(), 0, 1, right.data(), 0, 1);
-            for (int i = 0; i < block; ++i)
-                frames[size_t(2 * i)] = left[size_t(i)], frames[size_t(2 * i + 1)] = right[size_t(i)];
-            ebur128_add_frames_float(meter, frames.data(), block);
-            tail += fluid_player_get_status(player) == FLUID_PLAYER_DONE;
-        }
-        double peak = 0, channel = 0;
-        ebur128_loudness_global(meter, &out.lufs);
-        for (unsigned c = 0; c < 2; ++c)
-            if (ebur128_true_peak(meter, c, &channel) == EBUR128_SUCCESS)
-                peak = std::max(peak, channel);
-        out.truePeak = 20 * std::log10(std::max(peak, 1e-9));
-    }
-    ebur128_destroy(&meter);
-    delete_fluid_player(player);
-    delete_fluid_synth(synth);
-    delete_fluid_settings(settings);
-    return out;
 }

@@ -100,13 +100,6 @@ private:
     QProcess server_;
 };
 
-// A song rendered offline with the game's synthesiser and SoundFont, measured as EBU R128 does:
-// integrated loudness (LUFS) and true peak (dBFS).
-struct Loudness {
-    double lufs = 0, truePeak = 0;
-};
-Loudness measureSong(const QString &path);
-
 // A Standard MIDI File of `notes` quarter notes at 120 beats a minute (half a second each).
 QByteArray shortSong(int notes, int key = 60);
 // The captions of the song menu, which are the songs' file names.
