@@ -1,6 +1,8 @@
-// The real program on a real X server under a real window manager (openbox), as players run it: the
-// whole window, frame included, inside the area that panels leave free, at start and after minimise
-// and restore; a whole game played with the mouse and the keyboard; closing from the window manager.
+// The game as players install and run it: the Debian package, checked as a desktop and lintian check
+// it, then the installed program on a real X server under a real window manager (openbox): the whole
+// window, frame included, inside the area that panels leave free, at start and after minimise and
+// restore; a whole game played with the mouse and the keyboard on a picture of the player's own
+// folder; closing from the window manager.
 #include "support.h"
 
 #include <QProcess>
@@ -124,19 +126,7 @@ struct Desktop {
         run(QStringLiteral("xdotool"), xdotool);
         return QTest::qWaitFor([&] { return screenshot() != before; }, 15000);
     }
-    // Starts the game in a program folder of its own: a copy of the program, its frames, and one
-    // picture of 16 colours. Its window id once it has painted, or empty.
-    QString startGame(QProcess &game, const QTemporaryDir &dir)
-    {
-        ProgramFolder folder;
-        for (int i = 1; i <= 6; ++i)
-            QFile::copy(folder.file(QStringLiteral("frame%1.gif").arg(i)),
-                        dir.filePath(QStringLiteral("frame%1.gif").arg(i)));
-        QDir(dir.path()).mkpath(QStringLiteral("Colours"));
-        gridPicture(800, 800, 4).save(dir.filePath(QStringLiteral("Colours/grid.jpg")), "JPEG", 95);
-        QFile::copy(QStringLiteral(GAME), dir.filePath(QStringLiteral("vareriz")));
-        return launch(game, dir.filePath(QStringLiteral("vareriz")));
-    }
+    // Starts a program and waits for its window to paint: its window id, or empty.
     QString launch(QProcess &game, const QString &program)
     {
         game.setProcessEnvironment(env);
@@ -190,182 +180,151 @@ struct Desktop {
 class TestEndToEnd : public QObject
 {
     Q_OBJECT
-private slots:
-    void theWindowFitsTheFreeAreaAndAWholeGameIsPlayed_data();
-    void theWindowFitsTheFreeAreaAndAWholeGameIsPlayed();
-    void theInstalledPackageShowsTheLibraryWithThePlayersOwnPictures();
-};
-
-void TestEndToEnd::theWindowFitsTheFreeAreaAndAWholeGameIsPlayed_data()
-{
-    QTest::addColumn<QSize>("screen");
-    QTest::addColumn<int>("panel");
-    QTest::newRow("1024 x 768, a whole game") << QSize(1024, 768) << 0;
-    QTest::newRow("1366 x 768") << QSize(1366, 768) << 0;
-    QTest::newRow("1024 x 768, a panel of 40 at the bottom") << QSize(1024, 768) << 40;
-}
-
-void TestEndToEnd::theWindowFitsTheFreeAreaAndAWholeGameIsPlayed()
-{
-    QFETCH(QSize, screen);
-    QFETCH(int, panel);
-    Desktop desktop(screen, panel);
-    const QRect area = desktop.workArea();
-    QCOMPARE(area, QRect(QPoint(0, 0), screen - QSize(0, panel)));
-    QTemporaryDir dir;
-    QProcess game;
-    const QString id = desktop.startGame(game, dir);
-    QVERIFY2(!id.isEmpty(), "the window did not appear");
-    // The whole window, frame included, fills the free area, at start and after minimise and restore,
-    // with the button row where it was.
-    QVERIFY(QTest::qWaitFor([&] { return desktop.frame(id) == area; }, 15000));
-    QVERIFY(desktop.frame(id).width() > desktop.client(id).width()); // really framed
-    const int bar = desktop.barTop(id);
-    QVERIFY(bar > 0 && bar < area.bottom());
-    QVERIFY(desktop.act({QStringLiteral("windowminimize"), id}));
-    QVERIFY(desktop.act({QStringLiteral("windowactivate"), id}));
-    QVERIFY(QTest::qWaitFor([&] { return desktop.frame(id) == area && desktop.barTop(id) == bar; }, 15000));
-    if (screen.width() != 1024 || panel) {
-        // The window manager's close request ends the game.
-        desktop.run(QStringLiteral("wmctrl"), {QStringLiteral("-i"), QStringLiteral("-c"), id});
-        QVERIFY(game.state() == QProcess::NotRunning || game.waitForFinished(30000));
-        QCOMPARE(game.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(game.exitCode(), 0);
-        return;
-    }
-    const QPoint s = desktop.surface(id); // W = 1024: every place below is a fraction of it
-    const QImage first = desktop.screenshot();
-    QCOMPARE(first.pixelColor(s + QPoint(30, 200)), QColor(192, 192, 0));
-    QCOMPARE(first.pixelColor(s + QPoint(31, 200)), QColor(Qt::white));
-    QCOMPARE(first.pixelColor(s + QPoint(465, 465)), QColor(Qt::white));
-    QCOMPARE(first.pixelColor(s + QPoint(200, 466)), QColor(192, 192, 0));
-    const auto click = [&](int x, int y) {
-        return desktop.act({QStringLiteral("mousemove"), QString::number(s.x() + x), QString::number(s.y() + y),
-                            QStringLiteral("click"), QStringLiteral("1")});
-    };
-    // Options, N° of tesserae, 16 with the keyboard; Images; then the category and the picture with
-    // the keyboard too.
-    QVERIFY(click(90, -10));
-    for (const char *key : {"Down", "Right", "Return"})
-        QVERIFY(desktop.act({QStringLiteral("key"), QString::fromLatin1(key)}));
-    QVERIFY(click(30, -10));
-    for (const char *key : {"Down", "Return", "Tab", "Down", "Return"})
-        QVERIFY(desktop.act({QStringLiteral("key"), QString::fromLatin1(key)}));
-    // Find each tile in the tray by its colour, and carry it to its cell.
-    const int origin = 38, step = 106; // 1.224 x 465 twips, and the tile's side
-    QImage shot;
-    for (int k = 1; k <= 16; ++k) {
-        QPoint sum;
-        int n = 0;
-        QVERIFY(QTest::qWaitFor(
-            [&] {
-                shot = desktop.screenshot();
-                sum = QPoint();
-                n = 0;
-                for (int y = s.y(); y < s.y() + 480; y += 3)
-                    for (int x = s.x() + 570; x < s.x() + 1020; x += 3)
-                        if (similar(shot.pixelColor(x, y), pieceColour(k, 4), 20))
-                            sum += QPoint(x, y), ++n;
-                return n > 100;
-            },
-            15000));
-        const QPoint from = sum / n,
-                     to = s + QPoint(origin + (k - 1) % 4 * step + step / 2, origin + (k - 1) / 4 * step + step / 2);
-        QStringList drag{QStringLiteral("mousemove"), QString::number(from.x()), QString::number(from.y()),
-                         QStringLiteral("mousedown"), QStringLiteral("1")};
-        for (int i = 1; i <= 6; ++i)
-            drag << QStringLiteral("mousemove") << QString::number((from + (to - from) * i / 6).x())
-                 << QString::number((from + (to - from) * i / 6).y());
-        QVERIFY(desktop.act(drag << QStringLiteral("mouseup") << QStringLiteral("1")));
-    }
-    // "Congratulations": the banner at 0.545 W across, level with the frame; the picture whole.
-    QVERIFY(QTest::qWaitFor(
-        [&] { return (shot = desktop.screenshot()).pixelColor(s + QPoint(565, 35)) == QColor(255, 255, 128); }, 15000));
-    for (int k = 1; k <= 16; ++k) {
-        const QColor c =
-            shot.pixelColor(s + QPoint(origin + (k - 1) % 4 * step + step / 2, origin + (k - 1) / 4 * step + step / 2));
-        QVERIFY2(std::abs(c.hue() - pieceColour(k, 4).hue()) < 12 || c.saturation() < 40,
-                 qPrintable(QString::number(k)));
-    }
-    QVERIFY(click(871 - 4, 668 + 10)); // Quit
-    QVERIFY(game.state() == QProcess::NotRunning || game.waitForFinished(30000));
-    QCOMPARE(game.exitCode(), 0);
-}
-
-void TestEndToEnd::theInstalledPackageShowsTheLibraryWithThePlayersOwnPictures()
-{
-    // The package as ./package makes it, from the build under test, unpacked into a folder.
     QTemporaryDir work;
-    const auto run = [&](const QString &program, const QStringList &args) {
-        QProcess p;
-        p.setWorkingDirectory(QStringLiteral(BUILD_DIR));
-        p.setProcessChannelMode(QProcess::ForwardedChannels);
-        p.start(program, args);
-        return p.waitForFinished(600000) && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    };
-    QCOMPARE(run(QStringLiteral("cpack"), {"-G", "DEB", "-B", work.path()}), 0);
-    const QStringList debs = QDir(work.path()).entryList({QStringLiteral("vareriz_*.deb")});
-    QCOMPARE(debs.size(), 1);
-    const QString deb = work.filePath(debs.first()), root = work.filePath(QStringLiteral("root"));
-    QCOMPARE(run(QStringLiteral("dpkg-deb"), {"-x", deb, root}), 0);
-    const QString id = QStringLiteral("io.github.vareriz.Vareriz");
-    for (const QString &f :
-         {QStringLiteral("games/vareriz"), QStringLiteral("share/games/vareriz/frame1.gif"),
-          QStringLiteral("share/games/vareriz/Music/Sevilana.mid"), QStringLiteral("share/man/man6/vareriz.6.gz"),
-          QStringLiteral("share/applications/%1.desktop").arg(id),
-          QStringLiteral("share/metainfo/%1.metainfo.xml").arg(id), QStringLiteral("share/doc/vareriz/copyright")})
-        QVERIFY2(QFileInfo::exists(root + QStringLiteral("/usr/") + f), qPrintable(f));
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
-        QCOMPARE(QImage(root + QStringLiteral("/usr/share/icons/hicolor/%1x%1/apps/vareriz.png").arg(size)).size(),
-                 QSize(size, size));
-    QCOMPARE(run(QStringLiteral("desktop-file-validate"),
-                 {root + QStringLiteral("/usr/share/applications/") + id + QStringLiteral(".desktop")}),
-             0);
-    QCOMPARE(run(QStringLiteral("appstreamcli"),
-                 {"validate", "--no-net",
-                  root + QStringLiteral("/usr/share/metainfo/") + id + QStringLiteral(".metainfo.xml")}),
-             0);
-    QCOMPARE(run(QStringLiteral("lintian"), {"--fail-on", "error", deb}), 0);
-    // A command-line program's manners: --version and --help answer, anything else is refused.
-    const QString program = root + QStringLiteral("/usr/games/vareriz");
-    QCOMPARE(run(program, {"--version"}), 0);
-    QCOMPARE(run(program, {"--help"}), 0);
-    QCOMPARE(run(program, {"--fullscreen"}), 2);
+    QString installed;          // the program as the package installs it
+    QProcessEnvironment player; // with a picture of the player's own in a category of the library's name
 
-    // The unpacked game finds its library from its own place, and the player's pictures in the
-    // player's own folder: a picture added to a category of the library's name shows within it.
-    Desktop desktop(QSize(1024, 768), 0);
-    const QString data = work.filePath(QStringLiteral("data"));
-    QVERIFY(QDir().mkpath(data + QStringLiteral("/vareriz/Landscapes")));
-    QVERIFY(gridPicture(800, 800, 4).save(data + QStringLiteral("/vareriz/Landscapes/Zz grid.jpg"), "JPEG", 95));
-    desktop.env.insert(QStringLiteral("XDG_DATA_HOME"), data);
-    QProcess game;
-    const QString window = desktop.launch(game, root + QStringLiteral("/usr/games/vareriz"));
-    QVERIFY2(!window.isEmpty(), "the window did not appear");
-    const QPoint s = desktop.surface(window);
-    QVERIFY(desktop.act({QStringLiteral("mousemove"), QString::number(s.x() + 30), QString::number(s.y() - 10),
-                         QStringLiteral("click"), QStringLiteral("1")}));
-    // The list opens on Cities; two down, Landscapes, whose last picture is the player's.
-    for (const char *key : {"Down", "Down", "Return", "Tab", "End", "Return"})
-        QVERIFY(desktop.act({QStringLiteral("key"), QString::fromLatin1(key)}));
-    QVERIFY(QTest::qWaitFor(
-        [&] {
-            const QImage shot = desktop.screenshot();
-            int found = 0;
-            for (int k = 1; k <= 16; ++k) {
-                bool seen = false;
-                for (int y = s.y() + 40; y < s.y() + 480 && !seen; y += 7)
-                    for (int x = s.x() + 590; x < s.x() + 1000 && !seen; x += 7)
-                        seen = similar(shot.pixelColor(x, y), pieceColour(k, 4), 20);
-                found += seen;
-            }
-            return found >= 12;
-        },
-        15000));
-    desktop.run(QStringLiteral("wmctrl"), {QStringLiteral("-i"), QStringLiteral("-c"), window});
-    QVERIFY(game.state() == QProcess::NotRunning || game.waitForFinished(30000));
-    QCOMPARE(game.exitCode(), 0);
-}
+private slots:
+    // The package as ./package makes it, from the build under test, unpacked into a folder.
+    void initTestCase()
+    {
+        const auto run = [&](const QString &program, const QStringList &args) {
+            QProcess p;
+            p.setWorkingDirectory(QStringLiteral(BUILD_DIR));
+            p.setProcessChannelMode(QProcess::ForwardedChannels);
+            p.start(program, args);
+            return p.waitForFinished(600000) && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        };
+        QCOMPARE(run(QStringLiteral("cpack"), {"-G", "DEB", "-B", work.path()}), 0);
+        const QStringList debs = QDir(work.path()).entryList({QStringLiteral("vareriz_*.deb")});
+        QCOMPARE(debs.size(), 1);
+        const QString deb = work.filePath(debs.first()), usr = work.filePath(QStringLiteral("root/usr/"));
+        QCOMPARE(run(QStringLiteral("dpkg-deb"), {"-x", deb, work.filePath(QStringLiteral("root"))}), 0);
+        const QString id = QStringLiteral("io.github.vareriz.Vareriz");
+        for (const QString &f :
+             {QStringLiteral("games/vareriz"), QStringLiteral("share/games/vareriz/frame1.gif"),
+              QStringLiteral("share/games/vareriz/Music/Sevilana.mid"), QStringLiteral("share/man/man6/vareriz.6.gz"),
+              QStringLiteral("share/doc/vareriz/copyright")})
+            QVERIFY2(QFileInfo::exists(usr + f), qPrintable(f));
+        for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+            QCOMPARE(QImage(usr + QStringLiteral("share/icons/hicolor/%1x%1/apps/vareriz.png").arg(size)).size(),
+                     QSize(size, size));
+        QCOMPARE(run(QStringLiteral("desktop-file-validate"), {usr + "share/applications/" + id + ".desktop"}), 0);
+        QCOMPARE(run(QStringLiteral("appstreamcli"),
+                     {"validate", "--no-net", usr + "share/metainfo/" + id + ".metainfo.xml"}),
+                 0);
+        QCOMPARE(run(QStringLiteral("lintian"), {"--fail-on", "error", deb}), 0);
+        // A command-line program's manners: --version and --help answer, anything else is refused.
+        installed = usr + QStringLiteral("games/vareriz");
+        QCOMPARE(run(installed, {"--version"}), 0);
+        QCOMPARE(run(installed, {"--help"}), 0);
+        QCOMPARE(run(installed, {"--fullscreen"}), 2);
+        const QString data = work.filePath(QStringLiteral("data"));
+        QVERIFY(QDir().mkpath(data + QStringLiteral("/vareriz/Landscapes")));
+        QVERIFY(gridPicture(800, 800, 4).save(data + QStringLiteral("/vareriz/Landscapes/Zz grid.jpg"), "JPEG", 95));
+        player.insert(QStringLiteral("XDG_DATA_HOME"), data);
+    }
+
+    void theWindowFitsTheFreeAreaAndAWholeGameIsPlayed_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<int>("panel");
+        QTest::addColumn<bool>("fromPackage"); // or from the build tree, with the library beside it
+        QTest::newRow("1024 x 768, a whole game") << QSize(1024, 768) << 0 << true;
+        QTest::newRow("1366 x 768") << QSize(1366, 768) << 0 << false;
+        QTest::newRow("1024 x 768, a panel of 40 at the bottom") << QSize(1024, 768) << 40 << true;
+    }
+
+    void theWindowFitsTheFreeAreaAndAWholeGameIsPlayed()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(int, panel);
+        QFETCH(bool, fromPackage);
+        Desktop desktop(screen, panel);
+        const QRect area = desktop.workArea();
+        QCOMPARE(area, QRect(QPoint(0, 0), screen - QSize(0, panel)));
+        desktop.env.insert(player);
+        QProcess game;
+        const QString id = desktop.launch(game, fromPackage ? installed : QStringLiteral(GAME));
+        QVERIFY2(!id.isEmpty(), "the window did not appear");
+        // The whole window, frame included, fills the free area, at start and after minimise and
+        // restore, with the button row where it was.
+        QVERIFY(QTest::qWaitFor([&] { return desktop.frame(id) == area; }, 15000));
+        QVERIFY(desktop.frame(id).width() > desktop.client(id).width()); // really framed
+        const int bar = desktop.barTop(id);
+        QVERIFY(bar > 0 && bar < area.bottom());
+        QVERIFY(desktop.act({QStringLiteral("windowminimize"), id}));
+        QVERIFY(desktop.act({QStringLiteral("windowactivate"), id}));
+        QVERIFY(QTest::qWaitFor([&] { return desktop.frame(id) == area && desktop.barTop(id) == bar; }, 15000));
+        if (screen.width() != 1024 || panel) {
+            // The window manager's close request ends the game.
+            desktop.run(QStringLiteral("wmctrl"), {QStringLiteral("-i"), QStringLiteral("-c"), id});
+            QVERIFY(game.state() == QProcess::NotRunning || game.waitForFinished(30000));
+            QCOMPARE(game.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(game.exitCode(), 0);
+            return;
+        }
+        const QPoint s = desktop.surface(id); // W = 1024: every place below is a fraction of it
+        const QImage first = desktop.screenshot();
+        QCOMPARE(first.pixelColor(s + QPoint(30, 200)), QColor(192, 192, 0));
+        QCOMPARE(first.pixelColor(s + QPoint(31, 200)), QColor(Qt::white));
+        QCOMPARE(first.pixelColor(s + QPoint(465, 465)), QColor(Qt::white));
+        QCOMPARE(first.pixelColor(s + QPoint(200, 466)), QColor(192, 192, 0));
+        const auto click = [&](int x, int y) {
+            return desktop.act({QStringLiteral("mousemove"), QString::number(s.x() + x), QString::number(s.y() + y),
+                                QStringLiteral("click"), QStringLiteral("1")});
+        };
+        // Options, N° of tesserae, 16 with the keyboard; Images; then with the keyboard too the
+        // category, Landscapes two below Cities, and its last picture, which is the player's.
+        QVERIFY(click(90, -10));
+        for (const char *key : {"Down", "Right", "Return"})
+            QVERIFY(desktop.act({QStringLiteral("key"), QString::fromLatin1(key)}));
+        QVERIFY(click(30, -10));
+        for (const char *key : {"Down", "Down", "Return", "Tab", "End", "Return"})
+            QVERIFY(desktop.act({QStringLiteral("key"), QString::fromLatin1(key)}));
+        // Find each tile in the tray by its colour, and carry it to its cell.
+        const int origin = 38, step = 106; // 1.224 x 465 twips, and the tile's side
+        const auto cell = [&](int k) {
+            return s + QPoint(origin + (k - 1) % 4 * step + step / 2, origin + (k - 1) / 4 * step + step / 2);
+        };
+        QImage shot;
+        for (int k = 1; k <= 16; ++k) {
+            QPoint sum;
+            int n = 0;
+            QVERIFY(QTest::qWaitFor(
+                [&] {
+                    shot = desktop.screenshot();
+                    sum = QPoint();
+                    n = 0;
+                    for (int y = s.y(); y < s.y() + 480; y += 3)
+                        for (int x = s.x() + 570; x < s.x() + 1020; x += 3)
+                            if (similar(shot.pixelColor(x, y), pieceColour(k, 4), 20))
+                                sum += QPoint(x, y), ++n;
+                    return n > 100;
+                },
+                15000));
+            const QPoint from = sum / n, to = cell(k);
+            QStringList drag{QStringLiteral("mousemove"), QString::number(from.x()), QString::number(from.y()),
+                             QStringLiteral("mousedown"), QStringLiteral("1")};
+            for (int i = 1; i <= 6; ++i)
+                drag << QStringLiteral("mousemove") << QString::number((from + (to - from) * i / 6).x())
+                     << QString::number((from + (to - from) * i / 6).y());
+            QVERIFY(desktop.act(drag << QStringLiteral("mouseup") << QStringLiteral("1")));
+        }
+        // "Congratulations": the banner at 0.545 W across, level with the frame; the picture whole.
+        QVERIFY(QTest::qWaitFor(
+            [&] { return (shot = desktop.screenshot()).pixelColor(s + QPoint(565, 35)) == QColor(255, 255, 128); },
+            15000));
+        for (int k = 1; k <= 16; ++k) {
+            const QColor c = shot.pixelColor(cell(k));
+            QVERIFY2(std::abs(c.hue() - pieceColour(k, 4).hue()) < 12 || c.saturation() < 40,
+                     qPrintable(QString::number(k)));
+        }
+        QVERIFY(click(871 - 4, 668 + 10)); // Quit
+        QVERIFY(game.state() == QProcess::NotRunning || game.waitForFinished(30000));
+        QCOMPARE(game.exitCode(), 0);
+    }
+};
 
 QTEST_MAIN(TestEndToEnd)
 #include "test_end_to_end.moc"
