@@ -42,66 +42,63 @@ class TestAnimation : public QObject
 {
     Q_OBJECT
 private slots:
-    void framesFlashOneAtATimeOnTheGridAndTheStripBlinks();
-    void aRunGoesOnWithTheTimerOffAndEndsWithAChoice();
-    void newImageStartsANewRun();
+    void framesFlashOneAtATimeOnTheGridAndTheStripBlinks()
+    {
+        ProgramFolder folder;
+        Game game(folder);
+        const double w = game->W();
+        QSet<QPoint> grid{QPoint(twips::toPixels(w * 0.105), twips::toPixels(w * 0.105))}; // where start-up puts them
+        for (int c = 0; c < 6; ++c)
+            for (int r = 0; r < 6; ++r)
+                grid.insert(
+                    QPoint(twips::toPixels(w * 0.04 + w * 0.065 * c), twips::toPixels(w * 0.04 + w * 0.065 * r)));
+        Watch seen(*game);
+        QTRY_VERIFY_WITH_TIMEOUT(seen.frames.size() == 6 && seen.places.size() >= 3, 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(seen.strip.contains(QColor(128, 128, 0).rgb()) && seen.strip.contains(qRgb(0, 0, 0)),
+                                 20000);
+        QVERIFY(!seen.twoAtOnce);
+        for (const QPoint &p : seen.places)
+            QVERIFY2(grid.contains(p), qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
+    }
+
+    void aRunGoesOnWithTheTimerOffAndEndsWithAChoice()
+    {
+        ProgramFolder folder;
+        folder.addPicture(QStringLiteral("Zoo"), QStringLiteral("x.jpg"), gridPicture(300, 300, 4));
+        Game game(folder);
+        Form1 &f = *game;
+        QTRY_VERIFY(f.animationRunning());
+        f.files->trigger();
+        QVERIFY(game.clickListItem(f.List1, QStringLiteral("Zoo")));
+        QVERIFY(!f.Timer1->Enabled());
+        // The frames that opening the list hid come back: the run goes on.
+        Watch seen(f);
+        QTRY_VERIFY(!seen.frames.isEmpty());
+        QTRY_VERIFY(seen.frames.size() >= 2);
+        QVERIFY(game.clickListItem(f.File1, QStringLiteral("x.jpg")));
+        QVERIFY(!f.animationRunning());
+        for (int i = 1; i <= 6; ++i)
+            QVERIFY(f.Picture4[i]->isHidden());
+        // Nothing shows a frame again, nor blinks the strip, a few steps of the clock later.
+        const QRgb strip = f.Label8->background().rgb();
+        seen.frames.clear();
+        QTest::qWait(3 * Form1::clockStepMs);
+        QVERIFY(seen.frames.isEmpty());
+        QCOMPARE(f.Label8->background().rgb(), strip);
+    }
+
+    void newImageStartsANewRun()
+    {
+        ProgramFolder folder;
+        folder.addPicture(QStringLiteral("Zoo"), QStringLiteral("x.jpg"), gridPicture(300, 300, 4));
+        Game game(folder);
+        game.choose(QStringLiteral("Zoo"), QStringLiteral("x.jpg"));
+        QVERIFY(!game->animationRunning());
+        QTest::mouseClick(game->CMGame, Qt::LeftButton);
+        Watch seen(*game);
+        QTRY_VERIFY(game->animationRunning() && !seen.frames.isEmpty());
+    }
 };
-
-void TestAnimation::framesFlashOneAtATimeOnTheGridAndTheStripBlinks()
-{
-    ProgramFolder folder;
-    Game game(folder);
-    const double w = game->W();
-    QSet<QPoint> grid{QPoint(twips::toPixels(w * 0.105), twips::toPixels(w * 0.105))}; // where start-up puts them
-    for (int c = 0; c < 6; ++c)
-        for (int r = 0; r < 6; ++r)
-            grid.insert(QPoint(twips::toPixels(w * 0.04 + w * 0.065 * c), twips::toPixels(w * 0.04 + w * 0.065 * r)));
-    Watch seen(*game);
-    QTRY_VERIFY_WITH_TIMEOUT(seen.frames.size() == 6 && seen.places.size() >= 3, 20000);
-    QTRY_VERIFY_WITH_TIMEOUT(seen.strip.contains(QColor(128, 128, 0).rgb()) && seen.strip.contains(qRgb(0, 0, 0)),
-                             20000);
-    QVERIFY(!seen.twoAtOnce);
-    for (const QPoint &p : seen.places)
-        QVERIFY2(grid.contains(p), qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
-}
-
-void TestAnimation::aRunGoesOnWithTheTimerOffAndEndsWithAChoice()
-{
-    ProgramFolder folder;
-    folder.addPicture(QStringLiteral("Zoo"), QStringLiteral("x.jpg"), gridPicture(300, 300, 4));
-    Game game(folder);
-    Form1 &f = *game;
-    QTRY_VERIFY(f.animationRunning());
-    f.files->trigger();
-    QVERIFY(game.clickListItem(f.List1, QStringLiteral("Zoo")));
-    QVERIFY(!f.Timer1->Enabled());
-    // The frames that opening the list hid come back: the run goes on.
-    Watch seen(f);
-    QTRY_VERIFY(!seen.frames.isEmpty());
-    QTRY_VERIFY(seen.frames.size() >= 2);
-    QVERIFY(game.clickListItem(f.File1, QStringLiteral("x.jpg")));
-    QVERIFY(!f.animationRunning());
-    for (int i = 1; i <= 6; ++i)
-        QVERIFY(f.Picture4[i]->isHidden());
-    // Nothing shows a frame again, nor blinks the strip, a few steps of the clock later.
-    const QRgb strip = f.Label8->background().rgb();
-    seen.frames.clear();
-    QTest::qWait(3 * Form1::clockStepMs);
-    QVERIFY(seen.frames.isEmpty());
-    QCOMPARE(f.Label8->background().rgb(), strip);
-}
-
-void TestAnimation::newImageStartsANewRun()
-{
-    ProgramFolder folder;
-    folder.addPicture(QStringLiteral("Zoo"), QStringLiteral("x.jpg"), gridPicture(300, 300, 4));
-    Game game(folder);
-    game.choose(QStringLiteral("Zoo"), QStringLiteral("x.jpg"));
-    QVERIFY(!game->animationRunning());
-    QTest::mouseClick(game->CMGame, Qt::LeftButton);
-    Watch seen(*game);
-    QTRY_VERIFY(game->animationRunning() && !seen.frames.isEmpty());
-}
 
 QTEST_MAIN(TestAnimation)
 #include "test_animation.moc"

@@ -18,294 +18,280 @@ class TestBoard : public QObject
 {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
+    void init()
+    {
+        folder_ = std::make_unique<ProgramFolder>();
+        folder_->addPicture(QStringLiteral("Test"), QStringLiteral("p.jpg"), gridPicture(600, 600, 10));
+    }
 
-    void cuttingGivesEachTileItsPiece_data();
-    void cuttingGivesEachTileItsPiece();
-    void theDealLaysTrayAndBoardOutRowByRow();
-    void aDropLandsOnAFreeCellOrGoesBack_data();
-    void aDropLandsOnAFreeCellOrGoesBack();
-    void onlyTheLeftButtonAloneCarriesATile();
-    void rightTilesCountBeepLockAndComplete_data();
-    void rightTilesCountBeepLockAndComplete();
-    void optionsChangeOnlyLaterDrops();
-    void reshuffleDealsAgainAndClearsThePlay();
-    void theTileCountIsChosenBeforeAPictureOnly();
+    void cleanup()
+    {
+        game_.reset();
+        folder_.reset();
+    }
+
+    void cuttingGivesEachTileItsPiece_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<int>("tiles");
+        QTest::addColumn<QSize>("piece");
+        QTest::newRow("400 x 300, 16 tiles") << QSize(400, 300) << 16 << QSize(100, 75);
+        QTest::newRow("103 x 103, 16 tiles: 3 pixels left over") << QSize(103, 103) << 16 << QSize(25, 25);
+        QTest::newRow("1024 x 768, 100 tiles") << QSize(1024, 768) << 100 << QSize(102, 76);
+        QTest::newRow("509 x 911, 25 tiles") << QSize(509, 911) << 25 << QSize(101, 182);
+    }
+
+    void cuttingGivesEachTileItsPiece()
+    {
+        QFETCH(QSize, picture);
+        QFETCH(int, tiles);
+        QFETCH(QSize, piece);
+        const int side = int(std::lround(std::sqrt(tiles)));
+        // The strip left over by the cut is white, so that it shows if a tile takes any of it.
+        QImage img(picture, QImage::Format_RGB32);
+        img.fill(Qt::white);
+        QPainter(&img).drawImage(0, 0, gridPicture(piece.width() * side, piece.height() * side, side));
+        folder_->addPicture(QStringLiteral("Test"), QStringLiteral("odd.jpg"), img);
+        game_ = std::make_unique<Game>(*folder_);
+        game_->deal(tiles, QStringLiteral("odd.jpg"));
+        Form1 &g = *game_->form;
+        QCOMPARE(g.Picture2.ubound(), tiles);
+        for (int k = 1; k <= tiles; ++k) {
+            const QImage t = g.Picture2[k]->picture().toImage();
+            QCOMPARE(t.size(), g.Picture2[0]->size());
+            // Away from the edges, where scaling blends neighbours, each tile shows its own piece.
+            for (QPoint at : {QPoint(t.width() / 2, t.height() / 2), QPoint(t.width() / 5, t.height() / 5),
+                              QPoint(t.width() * 4 / 5, t.height() * 4 / 5)})
+                QVERIFY2(similar(t.pixelColor(at), pieceColour(k, side)), qPrintable(QStringLiteral("tile %1").arg(k)));
+        }
+    }
+
+    void theDealLaysTrayAndBoardOutRowByRow()
+    {
+        start(25);
+        const int step = f->Picture2[1]->width();
+        const QPoint board = f->Picture1[1]->pos(), tray = f->Picture2[f->trayOrder()[1]]->pos();
+        QVERIFY(f->Label1->geometry().contains(QRect(board, QSize(5 * step, 5 * step))));
+        QVERIFY(tray.x() > f->Label8->geometry().right());
+        QSet<int> dealt;
+        for (int p = 1; p <= 25; ++p) {
+            // Tray place p holds the tile dealt there; the rows of tray and board line up.
+            const QPoint grid((p - 1) % 5 * step, (p - 1) / 5 * step);
+            dealt.insert(f->trayOrder()[size_t(p)]);
+            QVERIFY((f->Picture2[f->trayOrder()[size_t(p)]]->pos() - tray - grid).manhattanLength() <= 2);
+            QVERIFY((f->Picture1[p]->pos() - board - grid).manhattanLength() <= 2 && tray.y() == board.y());
+            QVERIFY(f->Picture2[p]->isVisible() && f->Picture1[p]->isVisible());
+        }
+        QCOMPARE(dealt.size(), 25);
+        // The preview below the frame's level, in its white frame, with the two captions side by side.
+        QVERIFY(f->Label6->geometry().contains(f->Picture3->geometry()) && f->Picture3->y() > f->Label1->y() + 435);
+        QCOMPARE(f->Label9->y(), f->Label7->y());
+    }
+
+    void aDropLandsOnAFreeCellOrGoesBack_data()
+    {
+        QTest::addColumn<QList<QPoint>>("before"); // tile -> cell drops made first, all on wrong cells
+        QTest::addColumn<int>("tile");
+        QTest::addColumn<Aim>("aim");
+        QTest::addColumn<int>("landsOn"); // 0: back where it was picked up
+        QTest::addColumn<Board>("board");
+        const auto cell = [](int c, QPoint off = {}) {
+            return Aim([=](Form1 &g) { return g.Picture1[c]->pos() + off; });
+        };
+        const auto frame = [](double fx, double fy, QPoint off = {}) {
+            return Aim([=](Form1 &g) {
+                const QRect r = g.Label1->geometry();
+                return QPoint(r.x() + int(fx * r.width()), r.y() + int(fy * r.height())) + off;
+            });
+        };
+        QTest::newRow("from the tray onto a free cell, a little off")
+            << QList<QPoint>{} << 7 << cell(3, {5, 7}) << 3 << Board{{3, 7}};
+        QTest::newRow("onto a taken cell") << QList<QPoint>{{7, 3}} << 8 << cell(3) << 0 << Board{{3, 7}};
+        QTest::newRow("to another cell frees the first")
+            << QList<QPoint>{{7, 3}} << 7 << cell(10) << 10 << Board{{10, 7}};
+        QTest::newRow("into the freed cell")
+            << QList<QPoint>{{7, 3}, {7, 10}} << 9 << cell(3) << 3 << Board{{3, 9}, {10, 7}};
+        QTest::newRow("a board tile outside the frame")
+            << QList<QPoint>{{7, 3}} << 7 << frame(1.5, 0.5) << 3 << Board{{3, 7}};
+        QTest::newRow("on the frame's corner") << QList<QPoint>{} << 5 << frame(0, 0) << 1 << Board{{1, 5}};
+        QTest::newRow("a click on a tray tile")
+            << QList<QPoint>{} << 2 << Aim([](Form1 &g) { return g.Picture2[2]->pos(); }) << 0 << Board{};
+        QTest::newRow("a click on a board tile") << QList<QPoint>{{2, 9}} << 2 << cell(9) << 9 << Board{{9, 2}};
+    }
+
+    void aDropLandsOnAFreeCellOrGoesBack()
+    {
+        QFETCH(QList<QPoint>, before);
+        QFETCH(int, tile);
+        QFETCH(Aim, aim);
+        QFETCH(int, landsOn);
+        QFETCH(Board, board);
+        start(16);
+        for (const QPoint &d : before)
+            game_->dropOnCell(d.x(), d.y());
+        PictureBox *t = f->Picture2[tile];
+        const QPoint from = t->pos();
+        game_->drag(t, aim(*f));
+        QCOMPARE(t->pos(), landsOn ? f->Picture1[landsOn]->pos() : from);
+        QCOMPARE(tilesOnCells(*f), board);
+        for (int c = 1; c <= 16; ++c)
+            QCOMPARE(f->Picture1[c]->Tag == u"1", board.contains(c));
+        QCOMPARE(t->Tag == u"giocata", !board.keys(tile).isEmpty());
+        QCOMPARE(f->nTess, Integer(0));
+        QCOMPARE(game_->media->beeps, 0);
+        // The tile last carried stays in front of all others.
+        QCOMPARE(f->surface->children().last(), t);
+    }
+
+    void onlyTheLeftButtonAloneCarriesATile()
+    {
+        start(16);
+        PictureBox *t = f->Picture2[2];
+        const QPoint place = t->pos(), onCell = f->Picture1[3]->pos() - place + QPoint(5, 5);
+        for (Qt::MouseButton b : {Qt::RightButton, Qt::MiddleButton}) {
+            QTest::mousePress(t, b, {}, QPoint(5, 5));
+            QTest::mouseMove(t, onCell);
+            QTest::mouseRelease(t, b, {}, onCell);
+            QCOMPARE(t->pos(), place);
+        }
+        // Left and right held together: the move does not carry the tile.
+        QTest::mousePress(t, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mousePress(t, Qt::RightButton, {}, QPoint(5, 5));
+        QTest::mouseMove(t, onCell);
+        QCOMPARE(t->pos(), place);
+        QTest::mouseRelease(t, Qt::RightButton, {}, onCell);
+        QTest::mouseRelease(t, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(t->pos(), place);
+        QVERIFY(tilesOnCells(*f).isEmpty());
+    }
+
+    void rightTilesCountBeepLockAndComplete_data()
+    {
+        QTest::addColumn<bool>("beep");
+        QTest::addColumn<bool>("lock");
+        QTest::newRow("beep and lock") << true << true;
+        QTest::newRow("beep, no lock") << true << false;
+        QTest::newRow("lock, no beep") << false << true;
+        QTest::newRow("neither") << false << false;
+    }
+
+    void rightTilesCountBeepLockAndComplete()
+    {
+        QFETCH(bool, beep);
+        QFETCH(bool, lock);
+        start(16);
+        (beep ? f->yes : f->no)->trigger();
+        (lock ? f->fixyes : f->fixno)->trigger();
+        QCOMPARE(f->yes->isChecked(), beep);
+        QCOMPARE(f->no->isChecked(), !beep);
+        QCOMPARE(f->fixno->isChecked(), !lock);
+        game_->dropOnCell(2, 3); // wrong: neither counted nor signalled
+        QCOMPARE(f->nTess, Integer(0));
+        QCOMPARE(game_->media->beeps, 0);
+        for (int k = 1; k <= 15; ++k)
+            game_->dropOnCell(k, k);
+        QCOMPARE(f->nTess, Integer(15));
+        QCOMPARE(game_->media->beeps, beep ? 15 : 0);
+        for (int k = 1; k <= 15; ++k)
+            QCOMPARE(f->Picture2[k]->isEnabled(), !lock);
+        QVERIFY(f->LBLcongrat->isHidden());
+        // A tile carried off its right cell: locked, it does not move; free, it no longer counts.
+        game_->dropOnCell(1, 16);
+        QCOMPARE(f->Picture2[1]->pos(), f->Picture1[lock ? 1 : 16]->pos());
+        QCOMPARE(f->nTess, Integer(lock ? 15 : 14));
+        if (!lock)
+            game_->dropOnCell(1, 1);
+        QVERIFY(f->LBLcongrat->isHidden());
+        game_->dropOnCell(16, 16);
+        QCOMPARE(f->nTess, Integer(16));
+        QVERIFY(f->LBLcongrat->isVisible());
+        QCOMPARE(game_->media->beeps, beep ? (lock ? 16 : 17) : 0);
+        // Complete: every drop goes back, and the banner stays, also when clicked.
+        game_->dropOnCell(5, 9);
+        QCOMPARE(f->Picture2[5]->pos(), f->Picture1[5]->pos());
+        QTest::mouseClick(f->LBLcongrat, Qt::LeftButton);
+        QVERIFY(f->LBLcongrat->isVisible());
+        QCOMPARE(f->nTess, Integer(16));
+    }
+
+    void optionsChangeOnlyLaterDrops()
+    {
+        start(16);
+        f->fixno->trigger();
+        game_->dropOnCell(1, 1);
+        f->fixyes->trigger();
+        f->fixyes->trigger(); // chosen twice: still one mark
+        QVERIFY(f->fixyes->isChecked() && !f->fixno->isChecked());
+        QVERIFY(f->Picture2[1]->isEnabled()); // not locked by the change
+        game_->dropOnCell(2, 2);
+        f->fixno->trigger();
+        QVERIFY(!f->Picture2[2]->isEnabled()); // nor unlocked
+    }
+
+    void reshuffleDealsAgainAndClearsThePlay()
+    {
+        start(16);
+        for (int k = 1; k <= 16; ++k)
+            game_->dropOnCell(k, k);
+        QVERIFY(f->LBLcongrat->isVisible());
+        QList<QPoint> places;
+        for (int round = 0; round < 3; ++round) {
+            f->about->trigger();
+            QTest::mouseClick(f->CMNew, Qt::LeftButton);
+            QVERIFY(f->LBLcongrat->isHidden() && f->Text2->isHidden() && tilesOnCells(*f).isEmpty());
+            QCOMPARE(f->nTess, Integer(0));
+            QList<QPoint> now;
+            for (int k = 1; k <= 16; ++k) {
+                QVERIFY(f->Picture2[k]->isEnabled() && f->Picture2[k]->Tag.isEmpty() && f->Picture1[k]->Tag.isEmpty());
+                now << f->Picture2[k]->pos();
+            }
+            // The same sixteen tray places, filled in a new order each time.
+            QCOMPARE(QSet<QPoint>(now.begin(), now.end()).size(), 16);
+            QVERIFY(places.isEmpty() || (now != places && QSet<QPoint>(now.begin(), now.end()) ==
+                                                              QSet<QPoint>(places.begin(), places.end())));
+            places = now;
+        }
+        // Every tile can be played again, the locked ones too, to a second completion.
+        for (int k = 1; k <= 16; ++k)
+            game_->dropOnCell(k, k);
+        QVERIFY(f->LBLcongrat->isVisible());
+        QCOMPARE(game_->media->beeps, 32);
+    }
+
+    void theTileCountIsChosenBeforeAPictureOnly()
+    {
+        game_ = std::make_unique<Game>(*folder_);
+        f = game_->form.get();
+        f->tessere[2]->trigger();
+        QVERIFY(f->tessere[2]->isChecked() && !f->tessere[1]->isChecked() && !f->tessere[3]->isChecked());
+        QVERIFY(f->Label8->isHidden());
+        // 15360 x 0.04124 x 10 / 5 = 1266.9 twips: 84 pixels.
+        QCOMPARE(f->Picture2[0]->size(), QSize(84, 84));
+        QCOMPARE(f->Picture1[0]->size(), QSize(84, 84));
+        f->tessere[1]->trigger();
+        QCOMPARE(f->Picture2[0]->size(), QSize(106, 106));
+        game_->choose(QStringLiteral("Test"), QStringLiteral("p.jpg"));
+        QCOMPARE(f->Picture2.ubound(), 16);
+        QCOMPARE(f->Picture1.ubound(), 16);
+        QCOMPARE(f->Picture2[16]->size(), QSize(106, 106));
+        // With a picture on the board the count does not change.
+        f->tessere[3]->trigger();
+        QVERIFY(f->tessere[1]->isChecked() && !f->tessere[3]->isChecked());
+        QCOMPARE(f->TessNum, Integer(16));
+        QCOMPARE(f->Picture2[0]->size(), QSize(106, 106));
+    }
 
 private:
     std::unique_ptr<ProgramFolder> folder_;
     std::unique_ptr<Game> game_;
     Form1 *f = nullptr;
-    void start(int tiles);
+    void start(int tiles)
+    {
+        game_ = std::make_unique<Game>(*folder_);
+        f = game_->form.get();
+        game_->deal(tiles);
+    }
 };
-
-void TestBoard::init()
-{
-    folder_ = std::make_unique<ProgramFolder>();
-    folder_->addPicture(QStringLiteral("Test"), QStringLiteral("p.jpg"), gridPicture(600, 600, 10));
-}
-
-void TestBoard::cleanup()
-{
-    game_.reset();
-    folder_.reset();
-}
-
-void TestBoard::start(int tiles)
-{
-    game_ = std::make_unique<Game>(*folder_);
-    f = game_->form.get();
-    game_->deal(tiles);
-}
-
-void TestBoard::cuttingGivesEachTileItsPiece_data()
-{
-    QTest::addColumn<QSize>("picture");
-    QTest::addColumn<int>("tiles");
-    QTest::addColumn<QSize>("piece");
-    QTest::newRow("400 x 300, 16 tiles") << QSize(400, 300) << 16 << QSize(100, 75);
-    QTest::newRow("103 x 103, 16 tiles: 3 pixels left over") << QSize(103, 103) << 16 << QSize(25, 25);
-    QTest::newRow("1024 x 768, 100 tiles") << QSize(1024, 768) << 100 << QSize(102, 76);
-    QTest::newRow("509 x 911, 25 tiles") << QSize(509, 911) << 25 << QSize(101, 182);
-}
-
-void TestBoard::cuttingGivesEachTileItsPiece()
-{
-    QFETCH(QSize, picture);
-    QFETCH(int, tiles);
-    QFETCH(QSize, piece);
-    const int side = int(std::lround(std::sqrt(tiles)));
-    // The strip left over by the cut is white, so that it shows if a tile takes any of it.
-    QImage img(picture, QImage::Format_RGB32);
-    img.fill(Qt::white);
-    QPainter(&img).drawImage(0, 0, gridPicture(piece.width() * side, piece.height() * side, side));
-    folder_->addPicture(QStringLiteral("Test"), QStringLiteral("odd.jpg"), img);
-    game_ = std::make_unique<Game>(*folder_);
-    game_->deal(tiles, QStringLiteral("odd.jpg"));
-    Form1 &g = *game_->form;
-    QCOMPARE(g.Picture2.ubound(), tiles);
-    for (int k = 1; k <= tiles; ++k) {
-        const QImage t = g.Picture2[k]->picture().toImage();
-        QCOMPARE(t.size(), g.Picture2[0]->size());
-        // Away from the edges, where scaling blends neighbours, each tile shows its own piece.
-        for (QPoint at : {QPoint(t.width() / 2, t.height() / 2), QPoint(t.width() / 5, t.height() / 5),
-                          QPoint(t.width() * 4 / 5, t.height() * 4 / 5)})
-            QVERIFY2(similar(t.pixelColor(at), pieceColour(k, side)), qPrintable(QStringLiteral("tile %1").arg(k)));
-    }
-}
-
-void TestBoard::theDealLaysTrayAndBoardOutRowByRow()
-{
-    start(25);
-    const int step = f->Picture2[1]->width();
-    const QPoint board = f->Picture1[1]->pos(), tray = f->Picture2[f->trayOrder()[1]]->pos();
-    QVERIFY(f->Label1->geometry().contains(QRect(board, QSize(5 * step, 5 * step))));
-    QVERIFY(tray.x() > f->Label8->geometry().right());
-    QSet<int> dealt;
-    for (int p = 1; p <= 25; ++p) {
-        // Tray place p holds the tile dealt there; the rows of tray and board line up.
-        const QPoint grid((p - 1) % 5 * step, (p - 1) / 5 * step);
-        dealt.insert(f->trayOrder()[size_t(p)]);
-        QVERIFY((f->Picture2[f->trayOrder()[size_t(p)]]->pos() - tray - grid).manhattanLength() <= 2);
-        QVERIFY((f->Picture1[p]->pos() - board - grid).manhattanLength() <= 2 && tray.y() == board.y());
-        QVERIFY(f->Picture2[p]->isVisible() && f->Picture1[p]->isVisible());
-    }
-    QCOMPARE(dealt.size(), 25);
-    // The preview below the frame's level, in its white frame, with the two captions side by side.
-    QVERIFY(f->Label6->geometry().contains(f->Picture3->geometry()) && f->Picture3->y() > f->Label1->y() + 435);
-    QCOMPARE(f->Label9->y(), f->Label7->y());
-}
-
-void TestBoard::aDropLandsOnAFreeCellOrGoesBack_data()
-{
-    QTest::addColumn<QList<QPoint>>("before"); // tile -> cell drops made first, all on wrong cells
-    QTest::addColumn<int>("tile");
-    QTest::addColumn<Aim>("aim");
-    QTest::addColumn<int>("landsOn"); // 0: back where it was picked up
-    QTest::addColumn<Board>("board");
-    const auto cell = [](int c, QPoint off = {}) { return Aim([=](Form1 &g) { return g.Picture1[c]->pos() + off; }); };
-    const auto frame = [](double fx, double fy, QPoint off = {}) {
-        return Aim([=](Form1 &g) {
-            const QRect r = g.Label1->geometry();
-            return QPoint(r.x() + int(fx * r.width()), r.y() + int(fy * r.height())) + off;
-        });
-    };
-    QTest::newRow("from the tray onto a free cell, a little off")
-        << QList<QPoint>{} << 7 << cell(3, {5, 7}) << 3 << Board{{3, 7}};
-    QTest::newRow("onto a taken cell") << QList<QPoint>{{7, 3}} << 8 << cell(3) << 0 << Board{{3, 7}};
-    QTest::newRow("to another cell frees the first") << QList<QPoint>{{7, 3}} << 7 << cell(10) << 10 << Board{{10, 7}};
-    QTest::newRow("into the freed cell") << QList<QPoint>{{7, 3}, {7, 10}} << 9 << cell(3) << 3
-                                         << Board{{3, 9}, {10, 7}};
-    QTest::newRow("a board tile outside the frame")
-        << QList<QPoint>{{7, 3}} << 7 << frame(1.5, 0.5) << 3 << Board{{3, 7}};
-    QTest::newRow("on the frame's corner") << QList<QPoint>{} << 5 << frame(0, 0) << 1 << Board{{1, 5}};
-    QTest::newRow("a click on a tray tile")
-        << QList<QPoint>{} << 2 << Aim([](Form1 &g) { return g.Picture2[2]->pos(); }) << 0 << Board{};
-    QTest::newRow("a click on a board tile") << QList<QPoint>{{2, 9}} << 2 << cell(9) << 9 << Board{{9, 2}};
-}
-
-void TestBoard::aDropLandsOnAFreeCellOrGoesBack()
-{
-    QFETCH(QList<QPoint>, before);
-    QFETCH(int, tile);
-    QFETCH(Aim, aim);
-    QFETCH(int, landsOn);
-    QFETCH(Board, board);
-    start(16);
-    for (const QPoint &d : before)
-        game_->dropOnCell(d.x(), d.y());
-    PictureBox *t = f->Picture2[tile];
-    const QPoint from = t->pos();
-    game_->drag(t, aim(*f));
-    QCOMPARE(t->pos(), landsOn ? f->Picture1[landsOn]->pos() : from);
-    QCOMPARE(tilesOnCells(*f), board);
-    for (int c = 1; c <= 16; ++c)
-        QCOMPARE(f->Picture1[c]->Tag == u"1", board.contains(c));
-    QCOMPARE(t->Tag == u"giocata", !board.keys(tile).isEmpty());
-    QCOMPARE(f->nTess, Integer(0));
-    QCOMPARE(game_->media->beeps, 0);
-    // The tile last carried stays in front of all others.
-    QCOMPARE(f->surface->children().last(), t);
-}
-
-void TestBoard::onlyTheLeftButtonAloneCarriesATile()
-{
-    start(16);
-    PictureBox *t = f->Picture2[2];
-    const QPoint place = t->pos(), onCell = f->Picture1[3]->pos() - place + QPoint(5, 5);
-    for (Qt::MouseButton b : {Qt::RightButton, Qt::MiddleButton}) {
-        QTest::mousePress(t, b, {}, QPoint(5, 5));
-        QTest::mouseMove(t, onCell);
-        QTest::mouseRelease(t, b, {}, onCell);
-        QCOMPARE(t->pos(), place);
-    }
-    // Left and right held together: the move does not carry the tile.
-    QTest::mousePress(t, Qt::LeftButton, {}, QPoint(5, 5));
-    QTest::mousePress(t, Qt::RightButton, {}, QPoint(5, 5));
-    QTest::mouseMove(t, onCell);
-    QCOMPARE(t->pos(), place);
-    QTest::mouseRelease(t, Qt::RightButton, {}, onCell);
-    QTest::mouseRelease(t, Qt::LeftButton, {}, QPoint(5, 5));
-    QCOMPARE(t->pos(), place);
-    QVERIFY(tilesOnCells(*f).isEmpty());
-}
-
-void TestBoard::rightTilesCountBeepLockAndComplete_data()
-{
-    QTest::addColumn<bool>("beep");
-    QTest::addColumn<bool>("lock");
-    QTest::newRow("beep and lock") << true << true;
-    QTest::newRow("beep, no lock") << true << false;
-    QTest::newRow("lock, no beep") << false << true;
-    QTest::newRow("neither") << false << false;
-}
-
-void TestBoard::rightTilesCountBeepLockAndComplete()
-{
-    QFETCH(bool, beep);
-    QFETCH(bool, lock);
-    start(16);
-    (beep ? f->yes : f->no)->trigger();
-    (lock ? f->fixyes : f->fixno)->trigger();
-    QCOMPARE(f->yes->isChecked(), beep);
-    QCOMPARE(f->no->isChecked(), !beep);
-    QCOMPARE(f->fixno->isChecked(), !lock);
-    game_->dropOnCell(2, 3); // wrong: neither counted nor signalled
-    QCOMPARE(f->nTess, Integer(0));
-    QCOMPARE(game_->media->beeps, 0);
-    for (int k = 1; k <= 15; ++k)
-        game_->dropOnCell(k, k);
-    QCOMPARE(f->nTess, Integer(15));
-    QCOMPARE(game_->media->beeps, beep ? 15 : 0);
-    for (int k = 1; k <= 15; ++k)
-        QCOMPARE(f->Picture2[k]->isEnabled(), !lock);
-    QVERIFY(f->LBLcongrat->isHidden());
-    // A tile carried off its right cell: locked, it does not move; free, it no longer counts.
-    game_->dropOnCell(1, 16);
-    QCOMPARE(f->Picture2[1]->pos(), f->Picture1[lock ? 1 : 16]->pos());
-    QCOMPARE(f->nTess, Integer(lock ? 15 : 14));
-    if (!lock)
-        game_->dropOnCell(1, 1);
-    QVERIFY(f->LBLcongrat->isHidden());
-    game_->dropOnCell(16, 16);
-    QCOMPARE(f->nTess, Integer(16));
-    QVERIFY(f->LBLcongrat->isVisible());
-    QCOMPARE(game_->media->beeps, beep ? (lock ? 16 : 17) : 0);
-    // Complete: every drop goes back, and the banner stays, also when clicked.
-    game_->dropOnCell(5, 9);
-    QCOMPARE(f->Picture2[5]->pos(), f->Picture1[5]->pos());
-    QTest::mouseClick(f->LBLcongrat, Qt::LeftButton);
-    QVERIFY(f->LBLcongrat->isVisible());
-    QCOMPARE(f->nTess, Integer(16));
-}
-
-void TestBoard::optionsChangeOnlyLaterDrops()
-{
-    start(16);
-    f->fixno->trigger();
-    game_->dropOnCell(1, 1);
-    f->fixyes->trigger();
-    f->fixyes->trigger(); // chosen twice: still one mark
-    QVERIFY(f->fixyes->isChecked() && !f->fixno->isChecked());
-    QVERIFY(f->Picture2[1]->isEnabled()); // not locked by the change
-    game_->dropOnCell(2, 2);
-    f->fixno->trigger();
-    QVERIFY(!f->Picture2[2]->isEnabled()); // nor unlocked
-}
-
-void TestBoard::reshuffleDealsAgainAndClearsThePlay()
-{
-    start(16);
-    for (int k = 1; k <= 16; ++k)
-        game_->dropOnCell(k, k);
-    QVERIFY(f->LBLcongrat->isVisible());
-    QList<QPoint> places;
-    for (int round = 0; round < 3; ++round) {
-        f->about->trigger();
-        QTest::mouseClick(f->CMNew, Qt::LeftButton);
-        QVERIFY(f->LBLcongrat->isHidden() && f->Text2->isHidden() && tilesOnCells(*f).isEmpty());
-        QCOMPARE(f->nTess, Integer(0));
-        QList<QPoint> now;
-        for (int k = 1; k <= 16; ++k) {
-            QVERIFY(f->Picture2[k]->isEnabled() && f->Picture2[k]->Tag.isEmpty() && f->Picture1[k]->Tag.isEmpty());
-            now << f->Picture2[k]->pos();
-        }
-        // The same sixteen tray places, filled in a new order each time.
-        QCOMPARE(QSet<QPoint>(now.begin(), now.end()).size(), 16);
-        QVERIFY(places.isEmpty() ||
-                (now != places && QSet<QPoint>(now.begin(), now.end()) == QSet<QPoint>(places.begin(), places.end())));
-        places = now;
-    }
-    // Every tile can be played again, the locked ones too, to a second completion.
-    for (int k = 1; k <= 16; ++k)
-        game_->dropOnCell(k, k);
-    QVERIFY(f->LBLcongrat->isVisible());
-    QCOMPARE(game_->media->beeps, 32);
-}
-
-void TestBoard::theTileCountIsChosenBeforeAPictureOnly()
-{
-    game_ = std::make_unique<Game>(*folder_);
-    f = game_->form.get();
-    f->tessere[2]->trigger();
-    QVERIFY(f->tessere[2]->isChecked() && !f->tessere[1]->isChecked() && !f->tessere[3]->isChecked());
-    QVERIFY(f->Label8->isHidden());
-    // 15360 x 0.04124 x 10 / 5 = 1266.9 twips: 84 pixels.
-    QCOMPARE(f->Picture2[0]->size(), QSize(84, 84));
-    QCOMPARE(f->Picture1[0]->size(), QSize(84, 84));
-    f->tessere[1]->trigger();
-    QCOMPARE(f->Picture2[0]->size(), QSize(106, 106));
-    game_->choose(QStringLiteral("Test"), QStringLiteral("p.jpg"));
-    QCOMPARE(f->Picture2.ubound(), 16);
-    QCOMPARE(f->Picture1.ubound(), 16);
-    QCOMPARE(f->Picture2[16]->size(), QSize(106, 106));
-    // With a picture on the board the count does not change.
-    f->tessere[3]->trigger();
-    QVERIFY(f->tessere[1]->isChecked() && !f->tessere[3]->isChecked());
-    QCOMPARE(f->TessNum, Integer(16));
-    QCOMPARE(f->Picture2[0]->size(), QSize(106, 106));
-}
 
 QTEST_MAIN(TestBoard)
 #include "test_board.moc"

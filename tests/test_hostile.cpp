@@ -9,17 +9,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-class TestHostile : public QObject
-{
-    Q_OBJECT
-private slots:
-    void hostilePicturesAreRefusedOrPlayed_data();
-    void hostilePicturesAreRefusedOrPlayed();
-    void aHundredMegapixelPhotoIsCutWithBoundedMemory();
-    void strangeEntriesAreListedOrLeftOutSafely();
-    void aModelThatIsAFolderOrMissingFallsBackToThePicture();
-};
-
 namespace {
 
 // A JPEG whose frame header claims another size than its data holds.
@@ -54,150 +43,155 @@ void addGood(ProgramFolder &folder)
 
 } // namespace
 
-void TestHostile::hostilePicturesAreRefusedOrPlayed_data()
+class TestHostile : public QObject
 {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<int>("tiles");
-    QTest::addColumn<bool>("refused");
-    const QByteArray good = jpegBytes(gridPicture(200, 160, 4));
-    QByteArray corrupt = good;
-    for (qsizetype i = 600; i < corrupt.size() - 2; i += 7)
-        corrupt[i] = char(corrupt[i] ^ 0x5a);
-    QByteArray png;
-    QBuffer buf(&png);
-    buf.open(QIODevice::WriteOnly);
-    gridPicture(100, 100, 4).save(&buf, "PNG");
-    QTest::newRow("zero bytes") << QByteArray() << 100 << true;
-    QTest::newRow("truncated header") << good.left(40) << 100 << true;
-    QTest::newRow("truncated data") << good.left(good.size() / 3) << 16 << false;
-    QTest::newRow("corrupt data") << corrupt << 16 << true;
-    QTest::newRow("a text file") << QByteArray("<html>not a picture</html>") << 100 << true;
-    QTest::newRow("a PNG named .jpg") << png << 16 << false;
-    QTest::newRow("header claims 60000 x 60000") << jpegClaiming(60000, 60000) << 100 << true;
-    QTest::newRow("1 x 1 pixel") << jpegBytes(gridPicture(1, 1, 1)) << 16 << true;
-    QTest::newRow("3 x 3 pixels, 16 tiles") << jpegBytes(gridPicture(3, 3, 1)) << 16 << true;
-    QTest::newRow("4 x 4 pixels, 16 tiles") << jpegBytes(gridPicture(4, 4, 4)) << 16 << false;
-    QTest::newRow("removed after it was listed") << QByteArray("gone") << 100 << true;
-}
-
-void TestHostile::hostilePicturesAreRefusedOrPlayed()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(int, tiles);
-    QFETCH(bool, refused);
-    ProgramFolder folder;
-    addGood(folder);
-    folder.addFile(QStringLiteral("Bad/bad.jpg"), bytes);
-    Game game(folder);
-    Form1 &f = *game;
-    f.tessere[tiles == 16 ? 1 : 3]->trigger();
-    f.files->trigger();
-    QVERIFY(game.clickListItem(f.List1, QStringLiteral("Bad")));
-    if (bytes == "gone")
-        QVERIFY(QFile::remove(folder.file(QStringLiteral("Bad/bad.jpg"))));
-    QVERIFY(game.clickListItem(f.File1, QStringLiteral("bad.jpg")));
-    QCOMPARE(f.scelta_file, !refused);
-    if (refused) {
-        QCOMPARE(game.messages.size(), 1);
-        QVERIFY2(game.messages.first().contains(QStringLiteral("bad.jpg")), qPrintable(game.messages.first()));
-        QCOMPARE(f.Picture2.ubound(), 0);
-        QVERIFY(f.File1->isVisible());
-    } else {
-        // Damaged but readable data makes a board of whatever could be decoded.
-        QVERIFY(game.messages.isEmpty());
-        QCOMPARE(f.Picture2.ubound(), tiles);
-        QTest::mouseClick(f.CMNew, Qt::LeftButton);
-    }
-    stillUsable(game);
-}
-
-void TestHostile::aHundredMegapixelPhotoIsCutWithBoundedMemory()
-{
-    ProgramFolder folder;
-    addGood(folder);
+    Q_OBJECT
+private slots:
+    void hostilePicturesAreRefusedOrPlayed_data()
     {
-        QImage big(12000, 8400, QImage::Format_Grayscale8);
-        for (int y = 0; y < big.height(); ++y) {
-            uchar *line = big.scanLine(y);
-            for (int x = 0; x < big.width(); ++x)
-                line[x] = uchar((x / 1200 + y / 840) * 12 + (x ^ y) % 7);
-        }
-        folder.addFolder(QStringLiteral("Huge"));
-        QVERIFY(big.save(folder.file(QStringLiteral("Huge/huge.jpg")), "JPEG", 80));
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("tiles");
+        QTest::addColumn<bool>("refused");
+        const QByteArray good = jpegBytes(gridPicture(200, 160, 4));
+        QByteArray corrupt = good;
+        for (qsizetype i = 600; i < corrupt.size() - 2; i += 7)
+            corrupt[i] = char(corrupt[i] ^ 0x5a);
+        QByteArray png;
+        QBuffer buf(&png);
+        buf.open(QIODevice::WriteOnly);
+        gridPicture(100, 100, 4).save(&buf, "PNG");
+        QTest::newRow("zero bytes") << QByteArray() << 100 << true;
+        QTest::newRow("truncated header") << good.left(40) << 100 << true;
+        QTest::newRow("truncated data") << good.left(good.size() / 3) << 16 << false;
+        QTest::newRow("corrupt data") << corrupt << 16 << true;
+        QTest::newRow("a text file") << QByteArray("<html>not a picture</html>") << 100 << true;
+        QTest::newRow("a PNG named .jpg") << png << 16 << false;
+        QTest::newRow("header claims 60000 x 60000") << jpegClaiming(60000, 60000) << 100 << true;
+        QTest::newRow("1 x 1 pixel") << jpegBytes(gridPicture(1, 1, 1)) << 16 << true;
+        QTest::newRow("3 x 3 pixels, 16 tiles") << jpegBytes(gridPicture(3, 3, 1)) << 16 << true;
+        QTest::newRow("4 x 4 pixels, 16 tiles") << jpegBytes(gridPicture(4, 4, 4)) << 16 << false;
+        QTest::newRow("removed after it was listed") << QByteArray("gone") << 100 << true;
     }
-    Game game(folder);
-    const double before = residentMB();
-    game.choose(QStringLiteral("Huge"), QStringLiteral("huge.jpg"));
-    QVERIFY(game->scelta_file);
-    // The whole picture would be 400 MB in memory; it is never decoded whole.
-    const double grown = residentMB() - before;
-    QVERIFY2(grown < 60, qPrintable(QStringLiteral("%1 MB").arg(grown)));
-    stillUsable(game);
-}
 
-void TestHostile::strangeEntriesAreListedOrLeftOutSafely()
-{
-    ProgramFolder folder;
-    addGood(folder);
-    // Quotes, a backslash and letters beyond ASCII, in a category and a picture name.
-    const QString category = QStringLiteral("Qu'it \"é\" \\ ünïcode");
-    const QString name = QStringLiteral("Caffè \"latte\" \\ 1.jpg");
-    folder.addPicture(category, name, gridPicture(200, 200, 4));
-    // Entries that are not pictures: a folder, a pipe, a dangling link, an unreadable file.
-    folder.addFolder(category + QStringLiteral("/folder.jpg"));
-    QVERIFY(mkfifo(QFile::encodeName(folder.file(category + QStringLiteral("/pipe.jpg"))).constData(), 0644) == 0);
-    QVERIFY(
-        QFile::link(folder.file(QStringLiteral("nowhere")), folder.file(category + QStringLiteral("/dangling.jpg"))));
-    folder.addFile(category + QStringLiteral("/locked.jpg"), jpegBytes(gridPicture(100, 100, 4)));
-    chmod(QFile::encodeName(folder.file(category + QStringLiteral("/locked.jpg"))).constData(), 0);
-    // Link loops, and a category that vanishes after the scan.
-    QVERIFY(QFile::link(folder.path(), folder.file(QStringLiteral("Loop"))));
-    QVERIFY(QFile::link(folder.file(QStringLiteral("Knot2")), folder.file(QStringLiteral("Knot1"))));
-    QVERIFY(QFile::link(folder.file(QStringLiteral("Knot1")), folder.file(QStringLiteral("Knot2"))));
-    folder.addPicture(QStringLiteral("Gone"), QStringLiteral("x.jpg"), gridPicture(100, 100, 4));
-    Game game(folder);
-    QCOMPARE(game.listed(game->List1), (QStringList{"Gone", "Good", "Loop", category}));
-    game->files->trigger();
-    QVERIFY(game.clickListItem(game->List1, QStringLiteral("Loop")));
-    QVERIFY(game->File1->isHidden()); // the program folder holds no pictures
-    QVERIFY(QDir(folder.file(QStringLiteral("Gone"))).removeRecursively());
-    QVERIFY(game.clickListItem(game->List1, QStringLiteral("Gone")));
-    QVERIFY(game->File1->isHidden());
-    QVERIFY(game.clickListItem(game->List1, category));
-    QCOMPARE(game.listed(game->File1), (QStringList{name, QStringLiteral("locked.jpg")}));
-    // A file the player cannot read is refused with a message; one that root can read is played.
-    QVERIFY(game.clickListItem(game->File1, QStringLiteral("locked.jpg")));
-    QCOMPARE(game.messages.size(), geteuid() != 0 ? 1 : 0);
-    if (game->scelta_file)
+    void hostilePicturesAreRefusedOrPlayed()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, tiles);
+        QFETCH(bool, refused);
+        ProgramFolder folder;
+        addGood(folder);
+        folder.addFile(QStringLiteral("Bad/bad.jpg"), bytes);
+        Game game(folder);
+        Form1 &f = *game;
+        f.tessere[tiles == 16 ? 1 : 3]->trigger();
+        f.files->trigger();
+        QVERIFY(game.clickListItem(f.List1, QStringLiteral("Bad")));
+        if (bytes == "gone")
+            QVERIFY(QFile::remove(folder.file(QStringLiteral("Bad/bad.jpg"))));
+        QVERIFY(game.clickListItem(f.File1, QStringLiteral("bad.jpg")));
+        QCOMPARE(f.scelta_file, !refused);
+        if (refused) {
+            QCOMPARE(game.messages.size(), 1);
+            QVERIFY2(game.messages.first().contains(QStringLiteral("bad.jpg")), qPrintable(game.messages.first()));
+            QCOMPARE(f.Picture2.ubound(), 0);
+            QVERIFY(f.File1->isVisible());
+        } else {
+            // Damaged but readable data makes a board of whatever could be decoded.
+            QVERIFY(game.messages.isEmpty());
+            QCOMPARE(f.Picture2.ubound(), tiles);
+            QTest::mouseClick(f.CMNew, Qt::LeftButton);
+        }
+        stillUsable(game);
+    }
+
+    void aHundredMegapixelPhotoIsCutWithBoundedMemory()
+    {
+        ProgramFolder folder;
+        addGood(folder);
+        {
+            QImage big(12000, 8400, QImage::Format_Grayscale8);
+            for (int y = 0; y < big.height(); ++y) {
+                uchar *line = big.scanLine(y);
+                for (int x = 0; x < big.width(); ++x)
+                    line[x] = uchar((x / 1200 + y / 840) * 12 + (x ^ y) % 7);
+            }
+            folder.addFolder(QStringLiteral("Huge"));
+            QVERIFY(big.save(folder.file(QStringLiteral("Huge/huge.jpg")), "JPEG", 80));
+        }
+        Game game(folder);
+        const double before = residentMB();
+        game.choose(QStringLiteral("Huge"), QStringLiteral("huge.jpg"));
+        QVERIFY(game->scelta_file);
+        // The whole picture would be 400 MB in memory; it is never decoded whole.
+        const double grown = residentMB() - before;
+        QVERIFY2(grown < 60, qPrintable(QStringLiteral("%1 MB").arg(grown)));
+        stillUsable(game);
+    }
+
+    void strangeEntriesAreListedOrLeftOutSafely()
+    {
+        ProgramFolder folder;
+        addGood(folder);
+        // Quotes, a backslash and letters beyond ASCII, in a category and a picture name.
+        const QString category = QStringLiteral("Qu'it \"é\" \\ ünïcode");
+        const QString name = QStringLiteral("Caffè \"latte\" \\ 1.jpg");
+        folder.addPicture(category, name, gridPicture(200, 200, 4));
+        // Entries that are not pictures: a folder, a pipe, a dangling link, an unreadable file.
+        folder.addFolder(category + QStringLiteral("/folder.jpg"));
+        QVERIFY(mkfifo(QFile::encodeName(folder.file(category + QStringLiteral("/pipe.jpg"))).constData(), 0644) == 0);
+        QVERIFY(QFile::link(folder.file(QStringLiteral("nowhere")),
+                            folder.file(category + QStringLiteral("/dangling.jpg"))));
+        folder.addFile(category + QStringLiteral("/locked.jpg"), jpegBytes(gridPicture(100, 100, 4)));
+        chmod(QFile::encodeName(folder.file(category + QStringLiteral("/locked.jpg"))).constData(), 0);
+        // Link loops, and a category that vanishes after the scan.
+        QVERIFY(QFile::link(folder.path(), folder.file(QStringLiteral("Loop"))));
+        QVERIFY(QFile::link(folder.file(QStringLiteral("Knot2")), folder.file(QStringLiteral("Knot1"))));
+        QVERIFY(QFile::link(folder.file(QStringLiteral("Knot1")), folder.file(QStringLiteral("Knot2"))));
+        folder.addPicture(QStringLiteral("Gone"), QStringLiteral("x.jpg"), gridPicture(100, 100, 4));
+        Game game(folder);
+        QCOMPARE(game.listed(game->List1), (QStringList{"Gone", "Good", "Loop", category}));
+        game->files->trigger();
+        QVERIFY(game.clickListItem(game->List1, QStringLiteral("Loop")));
+        QVERIFY(game->File1->isHidden()); // the program folder holds no pictures
+        QVERIFY(QDir(folder.file(QStringLiteral("Gone"))).removeRecursively());
+        QVERIFY(game.clickListItem(game->List1, QStringLiteral("Gone")));
+        QVERIFY(game->File1->isHidden());
+        QVERIFY(game.clickListItem(game->List1, category));
+        QCOMPARE(game.listed(game->File1), (QStringList{name, QStringLiteral("locked.jpg")}));
+        // A file the player cannot read is refused with a message; one that root can read is played.
+        QVERIFY(game.clickListItem(game->File1, QStringLiteral("locked.jpg")));
+        QCOMPARE(game.messages.size(), geteuid() != 0 ? 1 : 0);
+        if (game->scelta_file)
+            QTest::mouseClick(game->CMGame, Qt::LeftButton);
+        game->tessere[1]->trigger();
+        game.choose(category, name);
+        QVERIFY(game->scelta_file);
+        QCOMPARE(game->Label7->text(), QStringLiteral("Caffè \"latte\" \\ 1"));
+        QCOMPARE(game->Label9->text(), category + QStringLiteral(" Library"));
+        QCOMPARE(game->Picture3->size(), QSize(90, 90)); // its model was found
+        stillUsable(game);
+    }
+
+    void aModelThatIsAFolderOrMissingFallsBackToThePicture()
+    {
+        ProgramFolder folder;
+        addGood(folder);
+        folder.addPicture(QStringLiteral("Models"), QStringLiteral("dir.jpg"), gridPicture(400, 200, 4), false);
+        folder.addFolder(QStringLiteral("Models/model/dir.mod"));
+        folder.addFolder(QStringLiteral("NoModels"));
+        QVERIFY(gridPicture(200, 400, 4).save(folder.file(QStringLiteral("NoModels/tall.jpg")), "JPEG"));
+        Game game(folder);
+        game.choose(QStringLiteral("Models"), QStringLiteral("dir.jpg"));
+        // The preview is the picture itself, at the size a model would have.
+        QCOMPARE(game->Picture3->size(), QSize(136, 68));
+        QVERIFY(similar(game->Picture3->picture().toImage().pixelColor(5, 5), pieceColour(1, 4)));
         QTest::mouseClick(game->CMGame, Qt::LeftButton);
-    game->tessere[1]->trigger();
-    game.choose(category, name);
-    QVERIFY(game->scelta_file);
-    QCOMPARE(game->Label7->text(), QStringLiteral("Caffè \"latte\" \\ 1"));
-    QCOMPARE(game->Label9->text(), category + QStringLiteral(" Library"));
-    QCOMPARE(game->Picture3->size(), QSize(90, 90)); // its model was found
-    stillUsable(game);
-}
-
-void TestHostile::aModelThatIsAFolderOrMissingFallsBackToThePicture()
-{
-    ProgramFolder folder;
-    addGood(folder);
-    folder.addPicture(QStringLiteral("Models"), QStringLiteral("dir.jpg"), gridPicture(400, 200, 4), false);
-    folder.addFolder(QStringLiteral("Models/model/dir.mod"));
-    folder.addFolder(QStringLiteral("NoModels"));
-    QVERIFY(gridPicture(200, 400, 4).save(folder.file(QStringLiteral("NoModels/tall.jpg")), "JPEG"));
-    Game game(folder);
-    game.choose(QStringLiteral("Models"), QStringLiteral("dir.jpg"));
-    // The preview is the picture itself, at the size a model would have.
-    QCOMPARE(game->Picture3->size(), QSize(136, 68));
-    QVERIFY(similar(game->Picture3->picture().toImage().pixelColor(5, 5), pieceColour(1, 4)));
-    QTest::mouseClick(game->CMGame, Qt::LeftButton);
-    game.choose(QStringLiteral("NoModels"), QStringLiteral("tall.jpg"));
-    QCOMPARE(game->Picture3->size(), QSize(68, 136));
-    QVERIFY(game.messages.isEmpty());
-    stillUsable(game);
-}
+        game.choose(QStringLiteral("NoModels"), QStringLiteral("tall.jpg"));
+        QCOMPARE(game->Picture3->size(), QSize(68, 136));
+        QVERIFY(game.messages.isEmpty());
+        stillUsable(game);
+    }
+};
 
 QTEST_MAIN(TestHostile)
 #include "test_hostile.moc"

@@ -12,163 +12,158 @@ class TestLibrary : public QObject
 {
     Q_OBJECT
 private slots:
-    void categoriesAndPicturesAreListedByName();
-    void theListsOpenAndClose();
-    void choosingAPictureBuildsTheBoard();
-    void aHugeModelIsScaledDownToThePreview();
-    void newImageRestoresEveryStartUpDefault();
-};
-
-void TestLibrary::categoriesAndPicturesAreListedByName()
-{
-    ProgramFolder folder;
-    for (const char *name : {"Music", "Puzzle", "music", "PUZZLE", "animals", ".hidden", "Sea side", "Empty"})
-        folder.addFolder(QString::fromLatin1(name));
-    folder.addFile(QStringLiteral("notes.txt"), "a file, never a category");
-    const QImage img = gridPicture(100, 100, 4);
-    folder.addPicture(QStringLiteral("Zoo"), QStringLiteral("B.JPG"), img);
-    folder.addPicture(QStringLiteral("Zoo"), QStringLiteral("a.jpg"), img);
-    folder.addPicture(QStringLiteral("Zoo"), QStringLiteral(".secret.jpg"), img);
-    folder.addFile(QStringLiteral("Zoo/c.png"), "not listed");
-    folder.addFolder(QStringLiteral("Zoo/d.jpg"));
-    Game game(folder);
-    QCOMPARE(game.listed(game->List1), (QStringList{"animals", "Empty", "music", "PUZZLE", "Sea side", "Zoo"}));
-    game->files->trigger();
-    QVERIFY(game.clickListItem(game->List1, QStringLiteral("Zoo")));
-    QVERIFY(game->File1->isVisible());
-    QCOMPARE(game.listed(game->File1), (QStringList{"a.jpg", "B.JPG"}));
-    QVERIFY(!game->Timer1->Enabled());
-    // A category without pictures hides the picture list again.
-    QVERIFY(game.clickListItem(game->List1, QStringLiteral("Empty")));
-    QVERIFY(game->File1->isHidden() && game->List1->isVisible());
-}
-
-void TestLibrary::theListsOpenAndClose()
-{
-    ProgramFolder folder;
-    folder.addPicture(QStringLiteral("Zoo"), QStringLiteral("x.jpg"), gridPicture(100, 100, 4));
-    Game game(folder);
-    Form1 &f = *game;
-    f.files->trigger();
-    QVERIFY(f.List1->isVisible());
-    for (int i = 1; i <= 6; ++i)
-        QVERIFY(f.Picture4[i]->isHidden());
-    f.files->trigger();
-    QVERIFY(f.List1->isHidden() && f.File1->isHidden());
-    const std::vector<std::pair<const char *, std::function<void()>>> closers = {
-        {"the board frame", [&] { QTest::mouseClick(f.Label1, Qt::LeftButton, {}, QPoint(300, 300)); }},
-        {"the strip", [&] { QTest::mouseClick(f.Label8, Qt::LeftButton); }},
-        {"the background", [&] { QTest::mousePress(f.surface, Qt::MiddleButton, {}, QPoint(900, 600)); }},
-        {"&Images", [&] { f.files->trigger(); }},
-    };
-    for (const auto &[what, close] : closers) {
-        f.files->trigger();
-        QVERIFY(game.clickListItem(f.List1, QStringLiteral("Zoo")));
-        QVERIFY(f.File1->isVisible());
-        close();
-        QVERIFY2(f.List1->isHidden() && f.File1->isHidden(), what);
+    void categoriesAndPicturesAreListedByName()
+    {
+        ProgramFolder folder;
+        for (const char *name : {"Music", "Puzzle", "music", "PUZZLE", "animals", ".hidden", "Sea side", "Empty"})
+            folder.addFolder(QString::fromLatin1(name));
+        folder.addFile(QStringLiteral("notes.txt"), "a file, never a category");
+        const QImage img = gridPicture(100, 100, 4);
+        folder.addPicture(QStringLiteral("Zoo"), QStringLiteral("B.JPG"), img);
+        folder.addPicture(QStringLiteral("Zoo"), QStringLiteral("a.jpg"), img);
+        folder.addPicture(QStringLiteral("Zoo"), QStringLiteral(".secret.jpg"), img);
+        folder.addFile(QStringLiteral("Zoo/c.png"), "not listed");
+        folder.addFolder(QStringLiteral("Zoo/d.jpg"));
+        Game game(folder);
+        QCOMPARE(game.listed(game->List1), (QStringList{"animals", "Empty", "music", "PUZZLE", "Sea side", "Zoo"}));
+        game->files->trigger();
+        QVERIFY(game.clickListItem(game->List1, QStringLiteral("Zoo")));
+        QVERIFY(game->File1->isVisible());
+        QCOMPARE(game.listed(game->File1), (QStringList{"a.jpg", "B.JPG"}));
+        QVERIFY(!game->Timer1->Enabled());
+        // A category without pictures hides the picture list again.
+        QVERIFY(game.clickListItem(game->List1, QStringLiteral("Empty")));
+        QVERIFY(game->File1->isHidden() && game->List1->isVisible());
     }
-    // From the keyboard alone: the arrows highlight, Return opens the category, Tab reaches the
-    // pictures, Enter chooses.
-    f.files->trigger();
-    QTRY_VERIFY(f.List1->hasFocus());
-    QTest::keyClick(f.List1, Qt::Key_Down);
-    QTest::keyClick(f.List1, Qt::Key_Return);
-    QVERIFY(f.File1->isVisible());
-    QTest::keyClick(f.List1, Qt::Key_Tab);
-    QVERIFY(f.File1->hasFocus());
-    QTest::keyClick(f.File1, Qt::Key_Down);
-    QTest::keyClick(f.File1, Qt::Key_Enter);
-    QVERIFY(f.scelta_file);
-    // While a picture is on the board the lists do not open.
-    f.files->trigger();
-    QVERIFY(f.List1->isHidden());
-}
 
-void TestLibrary::choosingAPictureBuildsTheBoard()
-{
-    ProgramFolder folder;
-    folder.addPicture(QStringLiteral("Landscapes"), QStringLiteral("Sea view.jpg"), gridPicture(640, 480, 10));
-    // The model is found whatever the case of its folder and name on disk.
-    QVERIFY(QDir(folder.file(QStringLiteral("Landscapes"))).rename(QStringLiteral("model"), QStringLiteral("MODEL")));
-    QVERIFY(QFile::rename(folder.file(QStringLiteral("Landscapes/MODEL/Sea view.mod")),
-                          folder.file(QStringLiteral("Landscapes/MODEL/SEA VIEW.Mod"))));
-    Game game(folder);
-    Form1 &f = *game;
-    game.choose(QStringLiteral("Landscapes"), QStringLiteral("Sea view.jpg"));
-    QCOMPARE(f.Label9->text(), QStringLiteral("Landscapes Library"));
-    QCOMPARE(f.Label7->text(), QStringLiteral("Sea view"));
-    QVERIFY(f.CMNew->isEnabled() && f.CMGame->isEnabled());
-    QVERIFY(f.List1->isHidden() && f.File1->isHidden());
-    QCOMPARE(f.Picture2.ubound(), 100);
-    QCOMPARE(f.Picture1.ubound(), 100);
-    QVERIFY(f.Picture3->isVisible() && f.Label6->isVisible() && f.Label7->isVisible() && f.Label9->isVisible());
-    // The preview shows the model file, at its own size.
-    QCOMPARE(f.Picture3->size(), QSize(120, 90));
-    QVERIFY(similar(f.Picture3->picture().toImage().pixelColor(3, 3), pieceColour(1, 10)));
-    for (int i = 1; i <= 6; ++i)
-        QVERIFY(f.Picture4[i]->isHidden());
-    QVERIFY(game.messages.isEmpty());
-    // Every caption reads against its ground: a contrast of 4.5:1, or 3:1 for large text.
-    f.LBLcongrat->show();
-    const auto luminance = [](QColor c) {
-        const auto lin = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-        return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
-    };
-    for (Label *l : f.surface->findChildren<Label *>()) {
-        if (l->text().trimmed().isEmpty())
-            continue;
-        const double text = luminance(l->palette().color(QPalette::WindowText));
-        const bool large = l->font().pointSizeF() >= 18 || (l->font().pointSizeF() >= 14 && l->font().bold());
-        // The strip blinks olive and black.
-        for (QColor ground : {l->background(), l == f.Label8 ? QColor(128, 128, 0) : l->background()}) {
-            const double a = std::max(text, luminance(ground)) + 0.05, b = std::min(text, luminance(ground)) + 0.05;
-            QVERIFY2(a / b >= (large ? 3 : 4.5), qPrintable(l->text().trimmed().left(20)));
+    void theListsOpenAndClose()
+    {
+        ProgramFolder folder;
+        folder.addPicture(QStringLiteral("Zoo"), QStringLiteral("x.jpg"), gridPicture(100, 100, 4));
+        Game game(folder);
+        Form1 &f = *game;
+        f.files->trigger();
+        QVERIFY(f.List1->isVisible());
+        for (int i = 1; i <= 6; ++i)
+            QVERIFY(f.Picture4[i]->isHidden());
+        f.files->trigger();
+        QVERIFY(f.List1->isHidden() && f.File1->isHidden());
+        const std::vector<std::pair<const char *, std::function<void()>>> closers = {
+            {"the board frame", [&] { QTest::mouseClick(f.Label1, Qt::LeftButton, {}, QPoint(300, 300)); }},
+            {"the strip", [&] { QTest::mouseClick(f.Label8, Qt::LeftButton); }},
+            {"the background", [&] { QTest::mousePress(f.surface, Qt::MiddleButton, {}, QPoint(900, 600)); }},
+            {"&Images", [&] { f.files->trigger(); }},
+        };
+        for (const auto &[what, close] : closers) {
+            f.files->trigger();
+            QVERIFY(game.clickListItem(f.List1, QStringLiteral("Zoo")));
+            QVERIFY(f.File1->isVisible());
+            close();
+            QVERIFY2(f.List1->isHidden() && f.File1->isHidden(), what);
+        }
+        // From the keyboard alone: the arrows highlight, Return opens the category, Tab reaches the
+        // pictures, Enter chooses.
+        f.files->trigger();
+        QTRY_VERIFY(f.List1->hasFocus());
+        QTest::keyClick(f.List1, Qt::Key_Down);
+        QTest::keyClick(f.List1, Qt::Key_Return);
+        QVERIFY(f.File1->isVisible());
+        QTest::keyClick(f.List1, Qt::Key_Tab);
+        QVERIFY(f.File1->hasFocus());
+        QTest::keyClick(f.File1, Qt::Key_Down);
+        QTest::keyClick(f.File1, Qt::Key_Enter);
+        QVERIFY(f.scelta_file);
+        // While a picture is on the board the lists do not open.
+        f.files->trigger();
+        QVERIFY(f.List1->isHidden());
+    }
+
+    void choosingAPictureBuildsTheBoard()
+    {
+        ProgramFolder folder;
+        folder.addPicture(QStringLiteral("Landscapes"), QStringLiteral("Sea view.jpg"), gridPicture(640, 480, 10));
+        // The model is found whatever the case of its folder and name on disk.
+        QVERIFY(
+            QDir(folder.file(QStringLiteral("Landscapes"))).rename(QStringLiteral("model"), QStringLiteral("MODEL")));
+        QVERIFY(QFile::rename(folder.file(QStringLiteral("Landscapes/MODEL/Sea view.mod")),
+                              folder.file(QStringLiteral("Landscapes/MODEL/SEA VIEW.Mod"))));
+        Game game(folder);
+        Form1 &f = *game;
+        game.choose(QStringLiteral("Landscapes"), QStringLiteral("Sea view.jpg"));
+        QCOMPARE(f.Label9->text(), QStringLiteral("Landscapes Library"));
+        QCOMPARE(f.Label7->text(), QStringLiteral("Sea view"));
+        QVERIFY(f.CMNew->isEnabled() && f.CMGame->isEnabled());
+        QVERIFY(f.List1->isHidden() && f.File1->isHidden());
+        QCOMPARE(f.Picture2.ubound(), 100);
+        QCOMPARE(f.Picture1.ubound(), 100);
+        QVERIFY(f.Picture3->isVisible() && f.Label6->isVisible() && f.Label7->isVisible() && f.Label9->isVisible());
+        // The preview shows the model file, at its own size.
+        QCOMPARE(f.Picture3->size(), QSize(120, 90));
+        QVERIFY(similar(f.Picture3->picture().toImage().pixelColor(3, 3), pieceColour(1, 10)));
+        for (int i = 1; i <= 6; ++i)
+            QVERIFY(f.Picture4[i]->isHidden());
+        QVERIFY(game.messages.isEmpty());
+        // Every caption reads against its ground: a contrast of 4.5:1, or 3:1 for large text.
+        f.LBLcongrat->show();
+        const auto luminance = [](QColor c) {
+            const auto lin = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+            return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
+        };
+        for (Label *l : f.surface->findChildren<Label *>()) {
+            if (l->text().trimmed().isEmpty())
+                continue;
+            const double text = luminance(l->palette().color(QPalette::WindowText));
+            const bool large = l->font().pointSizeF() >= 18 || (l->font().pointSizeF() >= 14 && l->font().bold());
+            // The strip blinks olive and black.
+            for (QColor ground : {l->background(), l == f.Label8 ? QColor(128, 128, 0) : l->background()}) {
+                const double a = std::max(text, luminance(ground)) + 0.05, b = std::min(text, luminance(ground)) + 0.05;
+                QVERIFY2(a / b >= (large ? 3 : 4.5), qPrintable(l->text().trimmed().left(20)));
+            }
         }
     }
-}
 
-void TestLibrary::aHugeModelIsScaledDownToThePreview()
-{
-    ProgramFolder folder;
-    folder.addPicture(QStringLiteral("Photos"), QStringLiteral("p.jpg"), gridPicture(400, 400, 4), false);
-    QVERIFY(gridPicture(3000, 1500, 4).save(folder.file(QStringLiteral("Photos/model/p.mod")), "PNG"));
-    Game game(folder);
-    game.choose(QStringLiteral("Photos"), QStringLiteral("p.jpg"));
-    QCOMPARE(game->Picture3->size(), QSize(136, 68));
-}
+    void aHugeModelIsScaledDownToThePreview()
+    {
+        ProgramFolder folder;
+        folder.addPicture(QStringLiteral("Photos"), QStringLiteral("p.jpg"), gridPicture(400, 400, 4), false);
+        QVERIFY(gridPicture(3000, 1500, 4).save(folder.file(QStringLiteral("Photos/model/p.mod")), "PNG"));
+        Game game(folder);
+        game.choose(QStringLiteral("Photos"), QStringLiteral("p.jpg"));
+        QCOMPARE(game->Picture3->size(), QSize(136, 68));
+    }
 
-void TestLibrary::newImageRestoresEveryStartUpDefault()
-{
-    ProgramFolder folder;
-    folder.addPicture(QStringLiteral("Zoo"), QStringLiteral("x.jpg"), gridPicture(400, 400, 4));
-    folder.addSongs();
-    Game game(folder);
-    Form1 &f = *game;
-    f.tessere[2]->trigger();
-    f.no->trigger();
-    f.fixno->trigger();
-    f.canzoni[9]->trigger();
-    game.choose(QStringLiteral("Zoo"), QStringLiteral("x.jpg"));
-    QCOMPARE(f.Picture2.ubound(), 25);
-    game.media->calls.clear();
-    QTest::mouseClick(f.CMGame, Qt::LeftButton);
-    QCOMPARE(f.Picture2.ubound(), 0);
-    QCOMPARE(f.Picture1.ubound(), 0);
-    QVERIFY(f.tessere[3]->isChecked() && !f.tessere[2]->isChecked());
-    QVERIFY(f.yes->isChecked() && !f.no->isChecked() && f.fixyes->isChecked() && !f.fixno->isChecked());
-    QVERIFY(f.all->isChecked() && f.canzoni[1]->isChecked() && !f.canzoni[9]->isChecked());
-    QVERIFY(game.media->calls.contains(QStringLiteral("open inds_01.mid")));
-    QVERIFY(!f.CMNew->isEnabled() && !f.CMGame->isEnabled());
-    QVERIFY(f.Picture3->isHidden() && f.Label6->isHidden() && f.Label7->isHidden() && f.Label9->isHidden());
-    QCOMPARE(game.listed(f.List1), QStringList{"Zoo"});
-    QVERIFY(f.Timer1->Enabled());
-    for (int i = 1; i <= 6; ++i)
-        QVERIFY(f.Picture4.exists(i));
-    // And a new game can be chosen, with 100 tiles again.
-    game.choose(QStringLiteral("Zoo"), QStringLiteral("x.jpg"));
-    QCOMPARE(f.Picture2.ubound(), 100);
-}
+    void newImageRestoresEveryStartUpDefault()
+    {
+        ProgramFolder folder;
+        folder.addPicture(QStringLiteral("Zoo"), QStringLiteral("x.jpg"), gridPicture(400, 400, 4));
+        folder.addSongs();
+        Game game(folder);
+        Form1 &f = *game;
+        f.tessere[2]->trigger();
+        f.no->trigger();
+        f.fixno->trigger();
+        f.canzoni[9]->trigger();
+        game.choose(QStringLiteral("Zoo"), QStringLiteral("x.jpg"));
+        QCOMPARE(f.Picture2.ubound(), 25);
+        game.media->calls.clear();
+        QTest::mouseClick(f.CMGame, Qt::LeftButton);
+        QCOMPARE(f.Picture2.ubound(), 0);
+        QCOMPARE(f.Picture1.ubound(), 0);
+        QVERIFY(f.tessere[3]->isChecked() && !f.tessere[2]->isChecked());
+        QVERIFY(f.yes->isChecked() && !f.no->isChecked() && f.fixyes->isChecked() && !f.fixno->isChecked());
+        QVERIFY(f.all->isChecked() && f.canzoni[1]->isChecked() && !f.canzoni[9]->isChecked());
+        QVERIFY(game.media->calls.contains(QStringLiteral("open inds_01.mid")));
+        QVERIFY(!f.CMNew->isEnabled() && !f.CMGame->isEnabled());
+        QVERIFY(f.Picture3->isHidden() && f.Label6->isHidden() && f.Label7->isHidden() && f.Label9->isHidden());
+        QCOMPARE(game.listed(f.List1), QStringList{"Zoo"});
+        QVERIFY(f.Timer1->Enabled());
+        for (int i = 1; i <= 6; ++i)
+            QVERIFY(f.Picture4.exists(i));
+        // And a new game can be chosen, with 100 tiles again.
+        game.choose(QStringLiteral("Zoo"), QStringLiteral("x.jpg"));
+        QCOMPARE(f.Picture2.ubound(), 100);
+    }
+};
 
 QTEST_MAIN(TestLibrary)
 #include "test_library.moc"

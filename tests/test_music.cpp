@@ -27,157 +27,148 @@ class TestMusic : public QObject
 {
     Q_OBJECT
 private slots:
-    void sequentialModePlaysEverySongInTurn();
-    void aChosenSongPlaysAloneAndAgainAtItsEndAndNoneStops();
-    void songFilesAreFoundWhateverTheirCase();
-    void theControlsButtonsActOnTheOpenSong();
-    void realSynthesisPlaysTheSongsInTurn();
-    void aListOfBrokenSongsIsTriedOnceRoundThenRests();
-    void brokenSongsNeverStopTheGame_data();
-    void brokenSongsNeverStopTheGame();
-};
+    void sequentialModePlaysEverySongInTurn()
+    {
+        ProgramFolder folder;
+        folder.addSongs();
+        Game game(folder);
+        QCOMPARE(checked(*game), (QStringList{"all", "inds_01"}));
+        QCOMPARE(game.media->calls, (QStringList{"open inds_01.mid", "play"}));
+        for (int i = 2; i <= 11; ++i) {
+            const QString song = songNames()[(i - 1) % 10];
+            game.media->calls.clear();
+            game.media->end();
+            QCOMPARE(checked(*game), (QStringList{"all", song}));
+            QCOMPARE(game.media->calls, (QStringList{"close", QStringLiteral("open %1.mid").arg(song), "play"}));
+        }
+        // "Sequential mode" while it is on skips to the next song at once.
+        game->all->trigger();
+        QCOMPARE(checked(*game), (QStringList{"all", "inds_02"}));
+        // The end of anything else only hides the About text.
+        game->about->trigger();
+        game.media->calls.clear();
+        game->MMC1_Done(2);
+        QVERIFY(game->Text2->isHidden());
+        QVERIFY(game.media->calls.isEmpty());
+        QCOMPARE(checked(*game), (QStringList{"all", "inds_02"}));
+    }
 
-void TestMusic::sequentialModePlaysEverySongInTurn()
-{
-    ProgramFolder folder;
-    folder.addSongs();
-    Game game(folder);
-    QCOMPARE(checked(*game), (QStringList{"all", "inds_01"}));
-    QCOMPARE(game.media->calls, (QStringList{"open inds_01.mid", "play"}));
-    for (int i = 2; i <= 11; ++i) {
-        const QString song = songNames()[(i - 1) % 10];
+    void aChosenSongPlaysAloneAndAgainAtItsEndAndNoneStops()
+    {
+        ProgramFolder folder;
+        folder.addSongs();
+        Game game(folder);
+        game.media->calls.clear();
+        game->canzoni[7]->trigger();
+        QCOMPARE(checked(*game), QStringList{"M01oejjd"});
+        QCOMPARE(game.media->calls, (QStringList{"close", "open M01oejjd.MID", "play"}));
+        QVERIFY(!game->MMC1->Wait());
         game.media->calls.clear();
         game.media->end();
-        QCOMPARE(checked(*game), (QStringList{"all", song}));
-        QCOMPARE(game.media->calls, (QStringList{"close", QStringLiteral("open %1.mid").arg(song), "play"}));
+        game.media->end();
+        QCOMPARE(game.media->calls, (QStringList{"play", "play"}));
+        QCOMPARE(checked(*game), QStringList{"M01oejjd"});
+        // Sequential mode after a chosen song starts with song 1, not song 8.
+        game->all->trigger();
+        QCOMPARE(checked(*game), (QStringList{"all", "inds_01"}));
+        // "none" closes the music; a resize then sends "play" to the closed control, and nothing plays.
+        game.media->calls.clear();
+        game->nomusic->trigger();
+        game->resize(900, 700);
+        QCOMPARE(checked(*game), QStringList{"none"});
+        QCOMPARE(game.media->calls, QStringList{"close"});
+        game->all->trigger();
+        QCOMPARE(checked(*game), (QStringList{"all", "inds_01"}));
     }
-    // "Sequential mode" while it is on skips to the next song at once.
-    game->all->trigger();
-    QCOMPARE(checked(*game), (QStringList{"all", "inds_02"}));
-    // The end of anything else only hides the About text.
-    game->about->trigger();
-    game.media->calls.clear();
-    game->MMC1_Done(2);
-    QVERIFY(game->Text2->isHidden());
-    QVERIFY(game.media->calls.isEmpty());
-    QCOMPARE(checked(*game), (QStringList{"all", "inds_02"}));
-}
 
-void TestMusic::aChosenSongPlaysAloneAndAgainAtItsEndAndNoneStops()
-{
-    ProgramFolder folder;
-    folder.addSongs();
-    Game game(folder);
-    game.media->calls.clear();
-    game->canzoni[7]->trigger();
-    QCOMPARE(checked(*game), QStringList{"M01oejjd"});
-    QCOMPARE(game.media->calls, (QStringList{"close", "open M01oejjd.MID", "play"}));
-    QVERIFY(!game->MMC1->Wait());
-    game.media->calls.clear();
-    game.media->end();
-    game.media->end();
-    QCOMPARE(game.media->calls, (QStringList{"play", "play"}));
-    QCOMPARE(checked(*game), QStringList{"M01oejjd"});
-    // Sequential mode after a chosen song starts with song 1, not song 8.
-    game->all->trigger();
-    QCOMPARE(checked(*game), (QStringList{"all", "inds_01"}));
-    // "none" closes the music; a resize then sends "play" to the closed control, and nothing plays.
-    game.media->calls.clear();
-    game->nomusic->trigger();
-    game->resize(900, 700);
-    QCOMPARE(checked(*game), QStringList{"none"});
-    QCOMPARE(game.media->calls, QStringList{"close"});
-    game->all->trigger();
-    QCOMPARE(checked(*game), (QStringList{"all", "inds_01"}));
-}
+    void songFilesAreFoundWhateverTheirCase()
+    {
+        ProgramFolder folder;
+        folder.addFile(QStringLiteral("MUSIC/SCOPA.MID"), shortSong(1));
+        Game game(folder);
+        game->canzoni[9]->trigger(); // asks for Scopa.MID
+        QVERIFY(game->MMC1->isOpen());
+        game->all->trigger();
+        for (int i = 1; i <= 8; ++i)
+            game->MMC1_Done(1);
+        QCOMPARE(checked(*game), (QStringList{"all", "Scopa"})); // asks for Scopa.mid
+        QVERIFY(game->MMC1->isOpen());
+    }
 
-void TestMusic::songFilesAreFoundWhateverTheirCase()
-{
-    ProgramFolder folder;
-    folder.addFile(QStringLiteral("MUSIC/SCOPA.MID"), shortSong(1));
-    Game game(folder);
-    game->canzoni[9]->trigger(); // asks for Scopa.MID
-    QVERIFY(game->MMC1->isOpen());
-    game->all->trigger();
-    for (int i = 1; i <= 8; ++i)
-        game->MMC1_Done(1);
-    QCOMPARE(checked(*game), (QStringList{"all", "Scopa"})); // asks for Scopa.mid
-    QVERIFY(game->MMC1->isOpen());
-}
+    void theControlsButtonsActOnTheOpenSong()
+    {
+        ProgramFolder folder;
+        folder.addSongs();
+        Game game(folder);
+        const auto buttons = game->MMC1->findChildren<QToolButton *>();
+        QCOMPARE(buttons.size(), 3);
+        game.media->calls.clear();
+        buttons[1]->click(); // pause
+        buttons[0]->click(); // play: resumes
+        buttons[2]->click(); // stop
+        buttons[0]->click(); // play: from the start
+        QCOMPARE(game.media->calls, (QStringList{"pause", "resume", "pause", "play"}));
+    }
 
-void TestMusic::theControlsButtonsActOnTheOpenSong()
-{
-    ProgramFolder folder;
-    folder.addSongs();
-    Game game(folder);
-    const auto buttons = game->MMC1->findChildren<QToolButton *>();
-    QCOMPARE(buttons.size(), 3);
-    game.media->calls.clear();
-    buttons[1]->click(); // pause
-    buttons[0]->click(); // play: resumes
-    buttons[2]->click(); // stop
-    buttons[0]->click(); // play: from the start
-    QCOMPARE(game.media->calls, (QStringList{"pause", "resume", "pause", "play"}));
-}
+    void realSynthesisPlaysTheSongsInTurn()
+    {
+        ProgramFolder folder;
+        folder.addSongs();
+        Game game(folder, true, Game::Synthesised);
+        QCOMPARE(checked(*game), (QStringList{"all", "inds_01"}));
+        QVERIFY(game->MMC1->isPlaying());
+        QTRY_COMPARE_WITH_TIMEOUT(checked(*game), (QStringList{"all", "inds_02"}), 20000);
+        QVERIFY(game->MMC1->isPlaying());
+        // Pause and play go on from where the song was.
+        game->showMinimized();
+        QVERIFY(!game->MMC1->isPlaying());
+        game->showNormal();
+        QVERIFY(game->MMC1->isPlaying());
+        QTRY_COMPARE_WITH_TIMEOUT(checked(*game), (QStringList{"all", "inds_03"}), 20000);
+    }
 
-void TestMusic::realSynthesisPlaysTheSongsInTurn()
-{
-    ProgramFolder folder;
-    folder.addSongs();
-    Game game(folder, true, Game::Synthesised);
-    QCOMPARE(checked(*game), (QStringList{"all", "inds_01"}));
-    QVERIFY(game->MMC1->isPlaying());
-    QTRY_COMPARE_WITH_TIMEOUT(checked(*game), (QStringList{"all", "inds_02"}), 20000);
-    QVERIFY(game->MMC1->isPlaying());
-    // Pause and play go on from where the song was.
-    game->showMinimized();
-    QVERIFY(!game->MMC1->isPlaying());
-    game->showNormal();
-    QVERIFY(game->MMC1->isPlaying());
-    QTRY_COMPARE_WITH_TIMEOUT(checked(*game), (QStringList{"all", "inds_03"}), 20000);
-}
+    void aListOfBrokenSongsIsTriedOnceRoundThenRests()
+    {
+        ProgramFolder folder; // no Music folder at all
+        Game game(folder);
+        QTRY_VERIFY_WITH_TIMEOUT(game->canzoni[10]->isChecked(), 30000);
+        // Resting: no more attempts and no more end reports, so the About text stays open.
+        game->about->trigger();
+        game.media->calls.clear();
+        QTest::qWait(2500); // more than the second between two reports of songs that cannot be played
+        QVERIFY(game->Text2->isVisible());
+        QVERIFY(game.media->calls.isEmpty());
+        // Asking again tries the list once more.
+        game->all->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(game->canzoni[2]->isChecked(), 30000);
+    }
 
-void TestMusic::aListOfBrokenSongsIsTriedOnceRoundThenRests()
-{
-    ProgramFolder folder; // no Music folder at all
-    Game game(folder);
-    QTRY_VERIFY_WITH_TIMEOUT(game->canzoni[10]->isChecked(), 30000);
-    // Resting: no more attempts and no more end reports, so the About text stays open.
-    game->about->trigger();
-    game.media->calls.clear();
-    QTest::qWait(2500); // more than the second between two reports of songs that cannot be played
-    QVERIFY(game->Text2->isVisible());
-    QVERIFY(game.media->calls.isEmpty());
-    // Asking again tries the list once more.
-    game->all->trigger();
-    QTRY_VERIFY_WITH_TIMEOUT(game->canzoni[2]->isChecked(), 30000);
-}
+    void brokenSongsNeverStopTheGame_data()
+    {
+        QTest::addColumn<QByteArray>("bytes"); // empty: no Music folder at all
+        QTest::newRow("no Music folder") << QByteArray();
+        QTest::newRow("random bytes") << QByteArray("\x4d\x54\x68\x64\xff\x00\x13\x37 not a song", 19);
+        QTest::newRow("truncated tracks") << shortSong(8).chopped(9);
+    }
 
-void TestMusic::brokenSongsNeverStopTheGame_data()
-{
-    QTest::addColumn<QByteArray>("bytes"); // empty: no Music folder at all
-    QTest::newRow("no Music folder") << QByteArray();
-    QTest::newRow("random bytes") << QByteArray("\x4d\x54\x68\x64\xff\x00\x13\x37 not a song", 19);
-    QTest::newRow("truncated tracks") << shortSong(8).chopped(9);
-}
-
-void TestMusic::brokenSongsNeverStopTheGame()
-{
-    QFETCH(QByteArray, bytes);
-    ProgramFolder folder;
-    if (!bytes.isEmpty())
-        for (const QString &s : songNames())
-            folder.addFile(QStringLiteral("Music/%1.mid").arg(s), bytes);
-    Game game(folder, true, Game::Synthesised);
-    QVERIFY(!game->MMC1->isOpen());
-    // A song that cannot be played counts as ended: sequential mode moves on.
-    QTRY_VERIFY_WITH_TIMEOUT(game->canzoni[3]->isChecked(), 20000);
-    QVERIFY(game->all->isChecked());
-    game->canzoni[5]->trigger();
-    QCOMPARE(checked(*game), QStringList{"inds_05"});
-    game->nomusic->trigger();
-    QCOMPARE(checked(*game), QStringList{"none"});
-}
+    void brokenSongsNeverStopTheGame()
+    {
+        QFETCH(QByteArray, bytes);
+        ProgramFolder folder;
+        if (!bytes.isEmpty())
+            for (const QString &s : songNames())
+                folder.addFile(QStringLiteral("Music/%1.mid").arg(s), bytes);
+        Game game(folder, true, Game::Synthesised);
+        QVERIFY(!game->MMC1->isOpen());
+        // A song that cannot be played counts as ended: sequential mode moves on.
+        QTRY_VERIFY_WITH_TIMEOUT(game->canzoni[3]->isChecked(), 20000);
+        QVERIFY(game->all->isChecked());
+        game->canzoni[5]->trigger();
+        QCOMPARE(checked(*game), QStringList{"inds_05"});
+        game->nomusic->trigger();
+        QCOMPARE(checked(*game), QStringList{"none"});
+    }
+};
 
 QTEST_MAIN(TestMusic)
 #include "test_music.moc"

@@ -2,14 +2,6 @@
 #include "platform/picture_clip.h"
 #include "support.h"
 
-class TestPhotos : public QObject
-{
-    Q_OBJECT
-private slots:
-    void photosAreCutUprightAtReducedSize_data();
-    void photosAreCutUprightAtReducedSize();
-};
-
 // The picture as a camera stores it when the photo must be turned by EXIF orientation o to stand upright.
 static QByteArray photo(const QImage &upright, int o)
 {
@@ -30,35 +22,40 @@ static QByteArray photo(const QImage &upright, int o)
     return jpegBytes(stored, 95).insert(2, exif);
 }
 
-void TestPhotos::photosAreCutUprightAtReducedSize_data()
+class TestPhotos : public QObject
 {
-    QTest::addColumn<int>("orientation");
-    for (int o = 1; o <= 8; ++o)
-        QTest::addRow("EXIF orientation %d", o) << o;
-}
-
-void TestPhotos::photosAreCutUprightAtReducedSize()
-{
-    // A photo decoded at reduced size, turned upright, yields every piece with its colour, while the
-    // regions are given in the upright picture's own pixels.
-    QFETCH(int, orientation);
-    ProgramFolder folder;
-    folder.addFile(QStringLiteral("p.jpg"), photo(gridPicture(1200, 800, 4), orientation));
-    PictureClip clip;
-    QVERIFY(clip.load(folder.file(QStringLiteral("p.jpg")), QSize(100, 100)));
-    QCOMPARE(QSize(clip.Width(), clip.Height()), QSize(1200, 800));
-    QVERIFY(clip.heldImage().width() < 1200);
-    clip.ClipWidth = 300;
-    clip.ClipHeight = 200;
-    clip.StretchX = clip.StretchY = 33;
-    for (int k = 1; k <= 16; ++k) {
-        clip.ClipX = (k - 1) % 4 * 300;
-        clip.ClipY = (k - 1) / 4 * 200;
-        QVERIFY2(similar(clip.Clip().pixelColor(16, 16), pieceColour(k, 4), 12), qPrintable(QString::number(k)));
+    Q_OBJECT
+private slots:
+    void photosAreCutUprightAtReducedSize_data()
+    {
+        QTest::addColumn<int>("orientation");
+        for (int o = 1; o <= 8; ++o)
+            QTest::addRow("EXIF orientation %d", o) << o;
     }
-    clip.ClipX = 901; // past the right edge
-    QVERIFY(clip.Clip().isNull());
-}
+
+    void photosAreCutUprightAtReducedSize()
+    {
+        // A photo decoded at reduced size, turned upright, yields every piece with its colour, while the
+        // regions are given in the upright picture's own pixels.
+        QFETCH(int, orientation);
+        ProgramFolder folder;
+        folder.addFile(QStringLiteral("p.jpg"), photo(gridPicture(1200, 800, 4), orientation));
+        PictureClip clip;
+        QVERIFY(clip.load(folder.file(QStringLiteral("p.jpg")), QSize(100, 100)));
+        QCOMPARE(QSize(clip.Width(), clip.Height()), QSize(1200, 800));
+        QVERIFY(clip.heldImage().width() < 1200);
+        clip.ClipWidth = 300;
+        clip.ClipHeight = 200;
+        clip.StretchX = clip.StretchY = 33;
+        for (int k = 1; k <= 16; ++k) {
+            clip.ClipX = (k - 1) % 4 * 300;
+            clip.ClipY = (k - 1) / 4 * 200;
+            QVERIFY2(similar(clip.Clip().pixelColor(16, 16), pieceColour(k, 4), 12), qPrintable(QString::number(k)));
+        }
+        clip.ClipX = 901; // past the right edge
+        QVERIFY(clip.Clip().isNull());
+    }
+};
 
 QTEST_MAIN(TestPhotos)
 #include "test_photos.moc"

@@ -6,114 +6,107 @@
 #include <algorithm>
 #include <random>
 
-class TestRules : public QObject
-{
-    Q_OBJECT
-private slots:
-    void aDropLandsOnTheCellUnderItsCorner_data();
-    void aDropLandsOnTheCellUnderItsCorner();
-    void gridPlacesRunRowByRowAndATileStandsRightOnItsOwnCell();
-    void theDealIsAPermutationWhateverTheDraws_data();
-    void theDealIsAPermutationWhateverTheDraws();
-    void everyTileReachesEveryTrayPlace();
-};
-
 // A screen 1024 pixels wide: the frame at 460.8 twips, 6528 wide, 16 tiles 1584 twips apart.
 constexpr double L = 460.8, R = 460.8 + 6528;
 constexpr Integer step = 1584;
 
-void TestRules::aDropLandsOnTheCellUnderItsCorner_data()
+class TestRules : public QObject
 {
-    QTest::addColumn<double>("left");
-    QTest::addColumn<double>("top");
-    QTest::addColumn<int>("cell"); // 0: the tile goes back
-    QTest::newRow("on the frame's corner") << L << L << 1;
-    QTest::newRow("just left of the frame") << L - 0.1 << 1000.0 << 0;
-    QTest::newRow("just above the frame") << 1000.0 << L - 0.1 << 0;
-    QTest::newRow("third column") << L + 2 * step + 1 << L + 10 << 3;
-    QTest::newRow("a hair short of a step") << L + step - 0.01 << L + step << 5;
-    QTest::newRow("last cell") << L + 3 * step + 5 << L + 3 * step + 5 << 16;
-    QTest::newRow("right edge: beyond the last column") << R << L << 0;
-    QTest::newRow("bottom edge: below the last row") << L << R << 0;
-    QTest::newRow("past the right edge") << R + 1 << L << 0;
-    QTest::newRow("far away") << -50000.0 << 90000.0 << 0;
-}
-
-void TestRules::aDropLandsOnTheCellUnderItsCorner()
-{
-    QFETCH(double, left);
-    QFETCH(double, top);
-    QFETCH(int, cell);
-    const rules::Landing l = rules::landing(left, top, L, R - L, step, 4);
-    QCOMPARE(l.cell, cell);
-    if (cell)
-        QVERIFY(rules::standsRight(cell, l.DX, l.DY, 4) && !rules::standsRight(cell + 1, l.DX, l.DY, 4));
-}
-
-void TestRules::gridPlacesRunRowByRowAndATileStandsRightOnItsOwnCell()
-{
-    const auto at = [](int p, int side) {
-        const rules::Corner c = rules::corner(p, side, 100, 200, 990);
-        return QPointF(c.left, c.top);
-    };
-    QCOMPARE(at(1, 5), QPointF(100, 200));
-    QCOMPARE(at(5, 5), QPointF(100 + 4 * 990, 200));
-    QCOMPARE(at(6, 5), QPointF(100, 200 + 990)); // 25 tiles: place 6 opens the second row
-    QCOMPARE(at(6, 4), QPointF(100 + 990, 200 + 990));
-    QCOMPARE(at(100, 10), QPointF(100 + 9 * 990, 200 + 9 * 990));
-    // On a very large screen the products pass 16 bits and must not wrap.
-    QCOMPARE(rules::corner(100, 10, 0, 0, 30000).left, 270000.0);
-    QVERIFY(rules::standsRight(7, 3, 2, 4) && rules::standsRight(25, 5, 5, 5));
-    QVERIFY(!rules::standsRight(7, 2, 3, 4) && !rules::standsRight(16, 4, 4, 5));
-}
-
-void TestRules::theDealIsAPermutationWhateverTheDraws_data()
-{
-    QTest::addColumn<int>("count");
-    QTest::addColumn<QList<double>>("draws"); // used in turn, round and round, a little shifted each round
-    QTest::newRow("16, in order") << 16 << QList<double>{0.0, 0.07, 0.13, 0.19, 0.26, 0.32, 0.38, 0.44};
-    QTest::newRow("16, many repeats") << 16 << QList<double>{0.99, 0.99, 0.5, 0.0, 0.99, 0.31, 0.77};
-    QTest::newRow("25, just below 1") << 25 << QList<double>{0.9999999, 0.13, 0.52, 0.26, 0.71};
-    QTest::newRow("100") << 100 << QList<double>{0.377, 0.911, 0.0005, 0.64, 0.25, 0.818, 0.123};
-}
-
-void TestRules::theDealIsAPermutationWhateverTheDraws()
-{
-    QFETCH(int, count);
-    QFETCH(QList<double>, draws);
-    std::array<Integer, 101> pool{}, order{};
-    order.fill(-7);
-    qsizetype next = 0;
-    rules::shuffle(Integer(count), pool, order, [&] {
-        const double d = draws[next % draws.size()] + 0.0031 * double(next / draws.size());
-        ++next;
-        return d - std::floor(d);
-    });
-    QList<int> seen(order.begin() + 1, order.begin() + 1 + count);
-    std::sort(seen.begin(), seen.end());
-    for (int p = 1; p <= count; ++p)
-        QCOMPARE(seen[p - 1], p);
-    // Places beyond the count, and place 0, are left alone.
-    QVERIFY(std::all_of(order.begin() + 1 + count, order.end(), [](Integer v) { return v == -7; }));
-    QCOMPARE(order[0], Integer(-7));
-}
-
-void TestRules::everyTileReachesEveryTrayPlace()
-{
-    std::mt19937 rng(7);
-    std::uniform_real_distribution<double> u(0, 1);
-    std::array<Integer, 101> pool{}, order{};
-    int hits[17][17] = {};
-    for (int round = 0; round < 3200; ++round) {
-        rules::shuffle(16, pool, order, [&] { return u(rng); });
-        for (int p = 1; p <= 16; ++p)
-            ++hits[p][order[size_t(p)]];
+    Q_OBJECT
+private slots:
+    void aDropLandsOnTheCellUnderItsCorner_data()
+    {
+        QTest::addColumn<double>("left");
+        QTest::addColumn<double>("top");
+        QTest::addColumn<int>("cell"); // 0: the tile goes back
+        QTest::newRow("on the frame's corner") << L << L << 1;
+        QTest::newRow("just left of the frame") << L - 0.1 << 1000.0 << 0;
+        QTest::newRow("just above the frame") << 1000.0 << L - 0.1 << 0;
+        QTest::newRow("third column") << L + 2 * step + 1 << L + 10 << 3;
+        QTest::newRow("a hair short of a step") << L + step - 0.01 << L + step << 5;
+        QTest::newRow("last cell") << L + 3 * step + 5 << L + 3 * step + 5 << 16;
+        QTest::newRow("right edge: beyond the last column") << R << L << 0;
+        QTest::newRow("bottom edge: below the last row") << L << R << 0;
+        QTest::newRow("past the right edge") << R + 1 << L << 0;
+        QTest::newRow("far away") << -50000.0 << 90000.0 << 0;
     }
-    // 200 expected in each place; a deal that favoured places would leave some far off.
-    for (int p = 1; p <= 16; ++p)
-        for (int k = 1; k <= 16; ++k)
-            QVERIFY2(hits[p][k] > 130 && hits[p][k] < 270, qPrintable(QStringLiteral("%1 at %2").arg(k).arg(p)));
-}
+
+    void aDropLandsOnTheCellUnderItsCorner()
+    {
+        QFETCH(double, left);
+        QFETCH(double, top);
+        QFETCH(int, cell);
+        const rules::Landing l = rules::landing(left, top, L, R - L, step, 4);
+        QCOMPARE(l.cell, cell);
+        if (cell)
+            QVERIFY(rules::standsRight(cell, l.DX, l.DY, 4) && !rules::standsRight(cell + 1, l.DX, l.DY, 4));
+    }
+
+    void gridPlacesRunRowByRowAndATileStandsRightOnItsOwnCell()
+    {
+        const auto at = [](int p, int side) {
+            const rules::Corner c = rules::corner(p, side, 100, 200, 990);
+            return QPointF(c.left, c.top);
+        };
+        QCOMPARE(at(1, 5), QPointF(100, 200));
+        QCOMPARE(at(5, 5), QPointF(100 + 4 * 990, 200));
+        QCOMPARE(at(6, 5), QPointF(100, 200 + 990)); // 25 tiles: place 6 opens the second row
+        QCOMPARE(at(6, 4), QPointF(100 + 990, 200 + 990));
+        QCOMPARE(at(100, 10), QPointF(100 + 9 * 990, 200 + 9 * 990));
+        // On a very large screen the products pass 16 bits and must not wrap.
+        QCOMPARE(rules::corner(100, 10, 0, 0, 30000).left, 270000.0);
+        QVERIFY(rules::standsRight(7, 3, 2, 4) && rules::standsRight(25, 5, 5, 5));
+        QVERIFY(!rules::standsRight(7, 2, 3, 4) && !rules::standsRight(16, 4, 4, 5));
+    }
+
+    void theDealIsAPermutationWhateverTheDraws_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QList<double>>("draws"); // used in turn, round and round, a little shifted each round
+        QTest::newRow("16, in order") << 16 << QList<double>{0.0, 0.07, 0.13, 0.19, 0.26, 0.32, 0.38, 0.44};
+        QTest::newRow("16, many repeats") << 16 << QList<double>{0.99, 0.99, 0.5, 0.0, 0.99, 0.31, 0.77};
+        QTest::newRow("25, just below 1") << 25 << QList<double>{0.9999999, 0.13, 0.52, 0.26, 0.71};
+        QTest::newRow("100") << 100 << QList<double>{0.377, 0.911, 0.0005, 0.64, 0.25, 0.818, 0.123};
+    }
+
+    void theDealIsAPermutationWhateverTheDraws()
+    {
+        QFETCH(int, count);
+        QFETCH(QList<double>, draws);
+        std::array<Integer, 101> pool{}, order{};
+        order.fill(-7);
+        qsizetype next = 0;
+        rules::shuffle(Integer(count), pool, order, [&] {
+            const double d = draws[next % draws.size()] + 0.0031 * double(next / draws.size());
+            ++next;
+            return d - std::floor(d);
+        });
+        QList<int> seen(order.begin() + 1, order.begin() + 1 + count);
+        std::sort(seen.begin(), seen.end());
+        for (int p = 1; p <= count; ++p)
+            QCOMPARE(seen[p - 1], p);
+        // Places beyond the count, and place 0, are left alone.
+        QVERIFY(std::all_of(order.begin() + 1 + count, order.end(), [](Integer v) { return v == -7; }));
+        QCOMPARE(order[0], Integer(-7));
+    }
+
+    void everyTileReachesEveryTrayPlace()
+    {
+        std::mt19937 rng(7);
+        std::uniform_real_distribution<double> u(0, 1);
+        std::array<Integer, 101> pool{}, order{};
+        int hits[17][17] = {};
+        for (int round = 0; round < 3200; ++round) {
+            rules::shuffle(16, pool, order, [&] { return u(rng); });
+            for (int p = 1; p <= 16; ++p)
+                ++hits[p][order[size_t(p)]];
+        }
+        // 200 expected in each place; a deal that favoured places would leave some far off.
+        for (int p = 1; p <= 16; ++p)
+            for (int k = 1; k <= 16; ++k)
+                QVERIFY2(hits[p][k] > 130 && hits[p][k] < 270, qPrintable(QStringLiteral("%1 at %2").arg(k).arg(p)));
+    }
+};
 
 QTEST_MAIN(TestRules)
 #include "test_rules.moc"

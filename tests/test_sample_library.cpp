@@ -8,72 +8,7 @@
 #include <QImageReader>
 #include <QProcess>
 
-class TestSampleLibrary : public QObject
-{
-    Q_OBJECT
-private slots:
-    void everyCategoryHoldsGoodPuzzlesWithModels();
-    void theFramesAndSongsAreThere();
-    void generatingTwiceGivesTheSameBytes();
-};
-
 static const QString programDir = QStringLiteral(PROGRAM_DIR);
-
-void TestSampleLibrary::everyCategoryHoldsGoodPuzzlesWithModels()
-{
-    QStringList categories = QDir(programDir).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    categories.removeAll(QStringLiteral("Music"));
-    // Real photographs too, where the packages they come from are installed.
-    QCOMPARE(categories.contains(QStringLiteral("Photographs")), !QByteArray(PHOTO_ARGS).isEmpty());
-    QVERIFY(categories.size() >= 4);
-    bool wide = false, portrait = false, large = false, spaces = false;
-    for (const QString &c : categories) {
-        const QDir dir(programDir + u'/' + c);
-        const QStringList pictures = dir.entryList({QStringLiteral("*.jpg")}, QDir::Files);
-        QVERIFY2(pictures.size() >= 5, qPrintable(c));
-        std::vector<gen::PuzzleQuality> seen;
-        for (const QString &p : pictures) {
-            QImageReader reader(dir.filePath(p));
-            QCOMPARE(reader.format(), QByteArray("jpeg"));
-            const QSize s = reader.size();
-            // Cut into 100 tiles: hardly a tile of one colour, hardly two tiles alike, and a picture
-            // clearly unlike the others of its category.
-            reader.setAutoTransform(true);
-            const gen::PuzzleQuality q = gen::puzzleQuality(reader.read());
-            const QString name = c + u'/' + p;
-            QVERIFY2(q.flatTiles <= 5, qPrintable(QStringLiteral("%1: %2 flat tiles").arg(name).arg(q.flatTiles)));
-            QVERIFY2(q.pairsAlike <= 3, qPrintable(QStringLiteral("%1: %2 pairs alike").arg(name).arg(q.pairsAlike)));
-            for (const gen::PuzzleQuality &other : seen)
-                QVERIFY2(q.distance(other) >= 30, qPrintable(name + QStringLiteral(" looks like another picture")));
-            seen.push_back(q);
-            wide |= s.width() * 9 > s.height() * 16;
-            portrait |= s.height() > s.width();
-            large |= s.width() >= 4000 && s.height() >= 3000;
-            spaces |= p.contains(u' ');
-            const QImage model(dir.filePath(QStringLiteral("model/") + p.chopped(4) + QStringLiteral(".mod")));
-            QVERIFY2(!model.isNull() && model.width() <= 136 && model.height() <= 136, qPrintable(p));
-        }
-    }
-    // Every shape the game meets: wider than 16:9, portrait, a large photograph, names with spaces.
-    QVERIFY(wide && portrait && large && spaces);
-}
-
-void TestSampleLibrary::theFramesAndSongsAreThere()
-{
-    for (int i = 1; i <= 6; ++i)
-        QCOMPARE(QImageReader(programDir + QStringLiteral("/frame%1.gif").arg(i)).size(), QSize(33, 33));
-    QSet<QByteArray> seen;
-    for (const QString &n : songNames()) {
-        QFile f(programDir + QStringLiteral("/Music/%1.mid").arg(n));
-        QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(n));
-        const QByteArray bytes = f.readAll();
-        const MidiInfo info = midi::parse(bytes);
-        QVERIFY2(info.ok && info.seconds >= 40 && info.seconds <= 120 && info.notes > 100,
-                 qPrintable(QStringLiteral("%1: %2 s %3").arg(n).arg(info.seconds).arg(info.error)));
-        seen.insert(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256));
-    }
-    QCOMPARE(seen.size(), 10);
-}
 
 static QMap<QString, QByteArray> generate(const QString &dir)
 {
@@ -99,13 +34,75 @@ static QMap<QString, QByteArray> generate(const QString &dir)
     return out;
 }
 
-void TestSampleLibrary::generatingTwiceGivesTheSameBytes()
+class TestSampleLibrary : public QObject
 {
-    QTemporaryDir a, b;
-    const auto first = generate(a.path());
-    QVERIFY(first.size() > 50);
-    QCOMPARE(generate(b.path()), first);
-}
+    Q_OBJECT
+private slots:
+    void everyCategoryHoldsGoodPuzzlesWithModels()
+    {
+        QStringList categories = QDir(programDir).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        categories.removeAll(QStringLiteral("Music"));
+        // Real photographs too, where the packages they come from are installed.
+        QCOMPARE(categories.contains(QStringLiteral("Photographs")), !QByteArray(PHOTO_ARGS).isEmpty());
+        QVERIFY(categories.size() >= 4);
+        bool wide = false, portrait = false, large = false, spaces = false;
+        for (const QString &c : categories) {
+            const QDir dir(programDir + u'/' + c);
+            const QStringList pictures = dir.entryList({QStringLiteral("*.jpg")}, QDir::Files);
+            QVERIFY2(pictures.size() >= 5, qPrintable(c));
+            std::vector<gen::PuzzleQuality> seen;
+            for (const QString &p : pictures) {
+                QImageReader reader(dir.filePath(p));
+                QCOMPARE(reader.format(), QByteArray("jpeg"));
+                const QSize s = reader.size();
+                // Cut into 100 tiles: hardly a tile of one colour, hardly two tiles alike, and a picture
+                // clearly unlike the others of its category.
+                reader.setAutoTransform(true);
+                const gen::PuzzleQuality q = gen::puzzleQuality(reader.read());
+                const QString name = c + u'/' + p;
+                QVERIFY2(q.flatTiles <= 5, qPrintable(QStringLiteral("%1: %2 flat tiles").arg(name).arg(q.flatTiles)));
+                QVERIFY2(q.pairsAlike <= 3,
+                         qPrintable(QStringLiteral("%1: %2 pairs alike").arg(name).arg(q.pairsAlike)));
+                for (const gen::PuzzleQuality &other : seen)
+                    QVERIFY2(q.distance(other) >= 30, qPrintable(name + QStringLiteral(" looks like another picture")));
+                seen.push_back(q);
+                wide |= s.width() * 9 > s.height() * 16;
+                portrait |= s.height() > s.width();
+                large |= s.width() >= 4000 && s.height() >= 3000;
+                spaces |= p.contains(u' ');
+                const QImage model(dir.filePath(QStringLiteral("model/") + p.chopped(4) + QStringLiteral(".mod")));
+                QVERIFY2(!model.isNull() && model.width() <= 136 && model.height() <= 136, qPrintable(p));
+            }
+        }
+        // Every shape the game meets: wider than 16:9, portrait, a large photograph, names with spaces.
+        QVERIFY(wide && portrait && large && spaces);
+    }
+
+    void theFramesAndSongsAreThere()
+    {
+        for (int i = 1; i <= 6; ++i)
+            QCOMPARE(QImageReader(programDir + QStringLiteral("/frame%1.gif").arg(i)).size(), QSize(33, 33));
+        QSet<QByteArray> seen;
+        for (const QString &n : songNames()) {
+            QFile f(programDir + QStringLiteral("/Music/%1.mid").arg(n));
+            QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(n));
+            const QByteArray bytes = f.readAll();
+            const MidiInfo info = midi::parse(bytes);
+            QVERIFY2(info.ok && info.seconds >= 40 && info.seconds <= 120 && info.notes > 100,
+                     qPrintable(QStringLiteral("%1: %2 s %3").arg(n).arg(info.seconds).arg(info.error)));
+            seen.insert(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256));
+        }
+        QCOMPARE(seen.size(), 10);
+    }
+
+    void generatingTwiceGivesTheSameBytes()
+    {
+        QTemporaryDir a, b;
+        const auto first = generate(a.path());
+        QVERIFY(first.size() > 50);
+        QCOMPARE(generate(b.path()), first);
+    }
+};
 
 QTEST_MAIN(TestSampleLibrary)
 #include "test_sample_library.moc"

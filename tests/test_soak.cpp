@@ -10,64 +10,63 @@ class TestSoak : public QObject
 {
     Q_OBJECT
 private slots:
-    void memoryStopsGrowingOnceSettled();
+    void memoryStopsGrowingOnceSettled()
+    {
+        ProgramFolder folder;
+        folder.addPicture(QStringLiteral("Soak"), QStringLiteral("a.jpg"), gridPicture(640, 480, 10));
+        folder.addPicture(QStringLiteral("Soak"), QStringLiteral("b.jpg"), gridPicture(1600, 1200, 5), false);
+        folder.addPicture(QStringLiteral("Soak"), QStringLiteral("c.jpg"), gridPicture(300, 500, 4));
+        folder.addSongs();
+        Game game(folder, true, Game::Synthesised);
+        Form1 &f = *game;
+        std::mt19937 rng(2026);
+        auto pick = [&](int n) { return int(rng() % unsigned(n)); };
+        const QString pictures[] = {QStringLiteral("a.jpg"), QStringLiteral("b.jpg"), QStringLiteral("c.jpg")};
+        constexpr int games = 200, settled = 50;
+        std::vector<double> mb;
+        for (int g = 0; g < games; ++g) {
+            f.tessere[1 + pick(3)]->trigger();
+            game.choose(QStringLiteral("Soak"), pictures[pick(3)]);
+            QVERIFY(f.scelta_file);
+            for (int move = 0; move < 12; ++move) {
+                PictureBox *tile = f.Picture2[1 + pick(f.TessNum)];
+                const QPoint to = tile->mapFrom(f.surface, f.Picture1[1 + pick(f.TessNum)]->pos() + QPoint(3, 3));
+                QTest::mousePress(tile, Qt::LeftButton, {}, QPoint(3, 3));
+                QTest::mouseMove(tile, to);
+                QTest::mouseRelease(tile, Qt::LeftButton, {}, to);
+                if (pick(10) == 0)
+                    (pick(2) ? f.fixno : f.fixyes)->trigger();
+            }
+            if (pick(3) == 0)
+                QTest::mouseClick(f.CMNew, Qt::LeftButton);
+            switch (pick(4)) {
+            case 0: f.canzoni[1 + pick(10)]->trigger(); break;
+            case 1: f.all->trigger(); break;
+            case 2: f.nomusic->trigger(); break;
+            default: break;
+            }
+            QCoreApplication::processEvents();
+            QTest::mouseClick(f.CMGame, Qt::LeftButton);
+            QCoreApplication::processEvents();
+            mb.push_back(residentMB());
+        }
+        // The slope of resident memory over the settled games, by least squares: a leak of even a few
+        // tens of kilobytes a game shows as a steady climb, while the allocator's ups and downs cancel.
+        double sx = 0, sy = 0, sxx = 0, sxy = 0;
+        const int n = games - settled;
+        for (int g = settled; g < games; ++g) {
+            sx += g;
+            sy += mb[size_t(g)];
+            sxx += double(g) * g;
+            sxy += g * mb[size_t(g)];
+        }
+        const double kbPerGame = (n * sxy - sx * sy) / (n * sxx - sx * sx) * 1024;
+        std::printf("FIGURE | memory growth per game, games %d to %d | %.2f KB | < 20 KB\n", settled + 1, games,
+                    kbPerGame);
+        QVERIFY(game.messages.isEmpty());
+        QVERIFY2(kbPerGame < 20, qPrintable(QStringLiteral("%1 KB a game").arg(kbPerGame)));
+    }
 };
-
-void TestSoak::memoryStopsGrowingOnceSettled()
-{
-    ProgramFolder folder;
-    folder.addPicture(QStringLiteral("Soak"), QStringLiteral("a.jpg"), gridPicture(640, 480, 10));
-    folder.addPicture(QStringLiteral("Soak"), QStringLiteral("b.jpg"), gridPicture(1600, 1200, 5), false);
-    folder.addPicture(QStringLiteral("Soak"), QStringLiteral("c.jpg"), gridPicture(300, 500, 4));
-    folder.addSongs();
-    Game game(folder, true, Game::Synthesised);
-    Form1 &f = *game;
-    std::mt19937 rng(2026);
-    auto pick = [&](int n) { return int(rng() % unsigned(n)); };
-    const QString pictures[] = {QStringLiteral("a.jpg"), QStringLiteral("b.jpg"), QStringLiteral("c.jpg")};
-    constexpr int games = 200, settled = 50;
-    std::vector<double> mb;
-    for (int g = 0; g < games; ++g) {
-        f.tessere[1 + pick(3)]->trigger();
-        game.choose(QStringLiteral("Soak"), pictures[pick(3)]);
-        QVERIFY(f.scelta_file);
-        for (int move = 0; move < 12; ++move) {
-            PictureBox *tile = f.Picture2[1 + pick(f.TessNum)];
-            const QPoint to = tile->mapFrom(f.surface, f.Picture1[1 + pick(f.TessNum)]->pos() + QPoint(3, 3));
-            QTest::mousePress(tile, Qt::LeftButton, {}, QPoint(3, 3));
-            QTest::mouseMove(tile, to);
-            QTest::mouseRelease(tile, Qt::LeftButton, {}, to);
-            if (pick(10) == 0)
-                (pick(2) ? f.fixno : f.fixyes)->trigger();
-        }
-        if (pick(3) == 0)
-            QTest::mouseClick(f.CMNew, Qt::LeftButton);
-        switch (pick(4)) {
-        case 0: f.canzoni[1 + pick(10)]->trigger(); break;
-        case 1: f.all->trigger(); break;
-        case 2: f.nomusic->trigger(); break;
-        default: break;
-        }
-        QCoreApplication::processEvents();
-        QTest::mouseClick(f.CMGame, Qt::LeftButton);
-        QCoreApplication::processEvents();
-        mb.push_back(residentMB());
-    }
-    // The slope of resident memory over the settled games, by least squares: a leak of even a few
-    // tens of kilobytes a game shows as a steady climb, while the allocator's ups and downs cancel.
-    double sx = 0, sy = 0, sxx = 0, sxy = 0;
-    const int n = games - settled;
-    for (int g = settled; g < games; ++g) {
-        sx += g;
-        sy += mb[size_t(g)];
-        sxx += double(g) * g;
-        sxy += g * mb[size_t(g)];
-    }
-    const double kbPerGame = (n * sxy - sx * sy) / (n * sxx - sx * sx) * 1024;
-    std::printf("FIGURE | memory growth per game, games %d to %d | %.2f KB | < 20 KB\n", settled + 1, games, kbPerGame);
-    QVERIFY(game.messages.isEmpty());
-    QVERIFY2(kbPerGame < 20, qPrintable(QStringLiteral("%1 KB a game").arg(kbPerGame)));
-}
 
 QTEST_MAIN(TestSoak)
 #include "test_soak.moc"

@@ -29,7 +29,8 @@ class TestSoundServer : public QObject
     {
         sound += recorder.readAllStandardOutput();
         const auto *s = reinterpret_cast<const qint16 *>(sound.constData());
-        return std::any_of(s + std::max<qsizetype>(0, from / 2), s + sound.size() / 2, [](qint16 v) { return std::abs(int(v)) > 300; });
+        return std::any_of(s + std::max<qsizetype>(0, from / 2), s + sound.size() / 2,
+                           [](qint16 v) { return std::abs(int(v)) > 300; });
     }
     static int playingSong(Form1 &f)
     {

@@ -16,142 +16,136 @@ class TestWindow : public QObject
 {
     Q_OBJECT
 private slots:
-    void startUpShowsTheDesignedWindowWithItsDefaults();
-    void theLayoutMatchesTheWorkedExample();
-    void aboutTogglesAndManyClicksHideIt();
-    void minimisingPausesRestoringResumesAndQuitCloses();
-    void aFrameThatCannotBeReadStopsStartUpWithAMessage_data();
-    void aFrameThatCannotBeReadStopsStartUpWithAMessage();
-};
+    void startUpShowsTheDesignedWindowWithItsDefaults()
+    {
+        ProgramFolder folder;
+        Game game(folder);
+        Form1 &f = *game;
+        QCOMPARE(f.frameGeometry(), QRect(0, 0, 1024, 768));
+        QCOMPARE(f.windowTitle(), QStringLiteral("Rizerizo  -  Vareriz"));
+        QStringList captions;
+        for (QAction *a : f.menuBar()->actions())
+            captions << a->text();
+        captions << f.ntessere->title() << f.nobeep->title() << f.fix->title() << f.canzoni[7]->text();
+        captions << f.CMGame->text() << f.CMNew->text() << f.CMquit->text() << f.Text2->toPlainText().left(37);
+        QCOMPARE(captions, (QStringList{"&Images", "&Options", "&Music", "&About", "&N\u00B0 of tesserae", "&Help beep",
+                                        "&Block on right positions", "M01oejjd", "New Image", "Reshuffle", "Quit",
+                                        "Vareriz ver 2.0\n--------------------\n"}));
+        // 100 tiles of 15360 x 0.04124 = 633 twips (42 pixels), both play options on, sequential music.
+        QVERIFY(f.tessere[3]->isChecked() && !f.tessere[1]->isChecked() && !f.tessere[2]->isChecked());
+        QVERIFY(f.yes->isChecked() && !f.no->isChecked() && f.fixyes->isChecked() && !f.fixno->isChecked());
+        QVERIFY(f.all->isChecked() && !f.nomusic->isChecked());
+        QCOMPARE(f.Picture2[0]->size(), QSize(42, 42));
+        QCOMPARE(f.Picture1[0]->size(), QSize(42, 42));
+        QVERIFY(!f.CMNew->isEnabled() && !f.CMGame->isEnabled() && f.CMquit->isEnabled() && f.Timer1->Enabled());
+        for (QWidget *w :
+             QList<QWidget *>{f.Label6, f.Label7, f.Label9, f.LBLcongrat, f.Text2, f.Picture3, f.List1, f.File1})
+            QVERIFY(w->isHidden());
+        QVERIFY(f.Label1->isVisible() && f.Label8->isVisible() && f.Label5->isVisible() && f.MMC1->isVisible());
+        QVERIFY(game.messages.isEmpty());
+        // Labels lie beneath every other control (children run from the bottom of the drawing order up).
+        const QObjectList children = f.surface->children();
+        const auto firstOther = std::find_if(children.begin(), children.end(),
+                                             [](QObject *o) { return o->isWidgetType() && !qobject_cast<Label *>(o); });
+        QVERIFY(std::none_of(firstOther, children.end(), [](QObject *o) { return qobject_cast<Label *>(o); }));
+    }
 
-void TestWindow::startUpShowsTheDesignedWindowWithItsDefaults()
-{
-    ProgramFolder folder;
-    Game game(folder);
-    Form1 &f = *game;
-    QCOMPARE(f.frameGeometry(), QRect(0, 0, 1024, 768));
-    QCOMPARE(f.windowTitle(), QStringLiteral("Rizerizo  -  Vareriz"));
-    QStringList captions;
-    for (QAction *a : f.menuBar()->actions())
-        captions << a->text();
-    captions << f.ntessere->title() << f.nobeep->title() << f.fix->title() << f.canzoni[7]->text();
-    captions << f.CMGame->text() << f.CMNew->text() << f.CMquit->text() << f.Text2->toPlainText().left(37);
-    QCOMPARE(captions, (QStringList{"&Images", "&Options", "&Music", "&About", "&N\u00B0 of tesserae", "&Help beep",
-                                    "&Block on right positions", "M01oejjd", "New Image", "Reshuffle", "Quit",
-                                    "Vareriz ver 2.0\n--------------------\n"}));
-    // 100 tiles of 15360 x 0.04124 = 633 twips (42 pixels), both play options on, sequential music.
-    QVERIFY(f.tessere[3]->isChecked() && !f.tessere[1]->isChecked() && !f.tessere[2]->isChecked());
-    QVERIFY(f.yes->isChecked() && !f.no->isChecked() && f.fixyes->isChecked() && !f.fixno->isChecked());
-    QVERIFY(f.all->isChecked() && !f.nomusic->isChecked());
-    QCOMPARE(f.Picture2[0]->size(), QSize(42, 42));
-    QCOMPARE(f.Picture1[0]->size(), QSize(42, 42));
-    QVERIFY(!f.CMNew->isEnabled() && !f.CMGame->isEnabled() && f.CMquit->isEnabled() && f.Timer1->Enabled());
-    for (QWidget *w :
-         QList<QWidget *>{f.Label6, f.Label7, f.Label9, f.LBLcongrat, f.Text2, f.Picture3, f.List1, f.File1})
-        QVERIFY(w->isHidden());
-    QVERIFY(f.Label1->isVisible() && f.Label8->isVisible() && f.Label5->isVisible() && f.MMC1->isVisible());
-    QVERIFY(game.messages.isEmpty());
-    // Labels lie beneath every other control (children run from the bottom of the drawing order up).
-    const QObjectList children = f.surface->children();
-    const auto firstOther = std::find_if(children.begin(), children.end(),
-                                         [](QObject *o) { return o->isWidgetType() && !qobject_cast<Label *>(o); });
-    QVERIFY(std::none_of(firstOther, children.end(), [](QObject *o) { return qobject_cast<Label *>(o); }));
-}
+    void theLayoutMatchesTheWorkedExample()
+    {
+        ProgramFolder folder;
+        Game game(folder);
+        Form1 &f = *game;
+        auto px = [](double t) { return twips::toPixels(t); };
+        QCOMPARE(f.Label1->geometry(), QRect(px(460.8), px(460.8), px(6528), px(6528)));
+        QCOMPARE(f.LBLcongrat->geometry(), QRect(px(8371.2), px(460.8), px(6528), px(652.8)));
+        QCOMPARE(f.MMC1->geometry().topLeft(), QPoint(px(890.88), px(10022.4)));
+        QCOMPARE(f.MMC1->width(), px(6643.2));
+        QCOMPARE(QList<int>({f.CMGame->x(), f.CMNew->x(), f.CMquit->x(), f.CMquit->width()}),
+                 QList<int>({px(7534.08), px(9748.48), px(11962.88), px(2214.4)}));
+        // The strip stands against the frame's right edge, as tall as the frame, black with white text.
+        QCOMPARE(f.Label8->geometry(), QRect(f.Label1->geometry().right() + 1, f.Label1->y(), 105, f.Label1->height()));
+        QCOMPARE(f.Label8->background(), QColor(0, 0, 0));
+        QVERIFY(f.Label8->text().startsWith(QString(100, u' ') + QStringLiteral("       Select the")));
+        QCOMPARE(f.Text2->pos(), QPoint(px(15360 * 0.105), 0));
+        // The olive bar covers the music control and the three buttons.
+        QVERIFY(f.Label5->geometry().contains(f.MMC1->geometry().center()));
+        QVERIFY(f.Label5->geometry().right() >= f.CMquit->geometry().right());
+        // A smaller window is laid out again from its own width; the tile size stays as chosen.
+        f.resize(800, 600);
+        QCOMPARE(f.Label1->width(), px(800 * 15 * 0.425));
+        QCOMPARE(f.Picture2[0]->width(), 42);
+    }
 
-void TestWindow::theLayoutMatchesTheWorkedExample()
-{
-    ProgramFolder folder;
-    Game game(folder);
-    Form1 &f = *game;
-    auto px = [](double t) { return twips::toPixels(t); };
-    QCOMPARE(f.Label1->geometry(), QRect(px(460.8), px(460.8), px(6528), px(6528)));
-    QCOMPARE(f.LBLcongrat->geometry(), QRect(px(8371.2), px(460.8), px(6528), px(652.8)));
-    QCOMPARE(f.MMC1->geometry().topLeft(), QPoint(px(890.88), px(10022.4)));
-    QCOMPARE(f.MMC1->width(), px(6643.2));
-    QCOMPARE(QList<int>({f.CMGame->x(), f.CMNew->x(), f.CMquit->x(), f.CMquit->width()}),
-             QList<int>({px(7534.08), px(9748.48), px(11962.88), px(2214.4)}));
-    // The strip stands against the frame's right edge, as tall as the frame, black with white text.
-    QCOMPARE(f.Label8->geometry(), QRect(f.Label1->geometry().right() + 1, f.Label1->y(), 105, f.Label1->height()));
-    QCOMPARE(f.Label8->background(), QColor(0, 0, 0));
-    QVERIFY(f.Label8->text().startsWith(QString(100, u' ') + QStringLiteral("       Select the")));
-    QCOMPARE(f.Text2->pos(), QPoint(px(15360 * 0.105), 0));
-    // The olive bar covers the music control and the three buttons.
-    QVERIFY(f.Label5->geometry().contains(f.MMC1->geometry().center()));
-    QVERIFY(f.Label5->geometry().right() >= f.CMquit->geometry().right());
-    // A smaller window is laid out again from its own width; the tile size stays as chosen.
-    f.resize(800, 600);
-    QCOMPARE(f.Label1->width(), px(800 * 15 * 0.425));
-    QCOMPARE(f.Picture2[0]->width(), 42);
-}
-
-void TestWindow::aboutTogglesAndManyClicksHideIt()
-{
-    ProgramFolder folder;
-    Game game(folder);
-    Form1 &f = *game;
-    f.about->trigger();
-    QVERIFY(f.Text2->isVisible());
-    f.about->trigger();
-    QVERIFY(f.Text2->isHidden());
-    const std::vector<std::pair<const char *, std::function<void()>>> hiders = {
-        {"the text itself", [&] { QTest::mouseClick(f.Text2->viewport(), Qt::LeftButton); }},
-        {"the olive bar", [&] { QTest::mouseClick(f.Label5, Qt::LeftButton, {}, QPoint(2, 2)); }},
-        {"the instruction strip", [&] { QTest::mouseClick(f.Label8, Qt::LeftButton); }},
-        {"the board frame", [&] { QTest::mouseClick(f.Label1, Qt::LeftButton); }},
-        {"the banner", [&] { f.LBLcongrat->show(), QTest::mouseClick(f.LBLcongrat, Qt::LeftButton); }},
-        {"the library label", [&] { f.Label9->show(), QTest::mouseClick(f.Label9, Qt::LeftButton); }},
-        {"the options menu", [&] { emit f.options->aboutToShow(); }},
-        {"the music menu", [&] { emit f.music->aboutToShow(); }},
-        {"the background, right button", [&] { QTest::mousePress(f.surface, Qt::RightButton, {}, QPoint(1000, 600)); }},
-    };
-    for (const auto &[what, click] : hiders) {
+    void aboutTogglesAndManyClicksHideIt()
+    {
+        ProgramFolder folder;
+        Game game(folder);
+        Form1 &f = *game;
         f.about->trigger();
         QVERIFY(f.Text2->isVisible());
-        click();
-        QVERIFY2(f.Text2->isHidden(), what);
+        f.about->trigger();
+        QVERIFY(f.Text2->isHidden());
+        const std::vector<std::pair<const char *, std::function<void()>>> hiders = {
+            {"the text itself", [&] { QTest::mouseClick(f.Text2->viewport(), Qt::LeftButton); }},
+            {"the olive bar", [&] { QTest::mouseClick(f.Label5, Qt::LeftButton, {}, QPoint(2, 2)); }},
+            {"the instruction strip", [&] { QTest::mouseClick(f.Label8, Qt::LeftButton); }},
+            {"the board frame", [&] { QTest::mouseClick(f.Label1, Qt::LeftButton); }},
+            {"the banner", [&] { f.LBLcongrat->show(), QTest::mouseClick(f.LBLcongrat, Qt::LeftButton); }},
+            {"the library label", [&] { f.Label9->show(), QTest::mouseClick(f.Label9, Qt::LeftButton); }},
+            {"the options menu", [&] { emit f.options->aboutToShow(); }},
+            {"the music menu", [&] { emit f.music->aboutToShow(); }},
+            {"the background, right button",
+             [&] { QTest::mousePress(f.surface, Qt::RightButton, {}, QPoint(1000, 600)); }},
+        };
+        for (const auto &[what, click] : hiders) {
+            f.about->trigger();
+            QVERIFY(f.Text2->isVisible());
+            click();
+            QVERIFY2(f.Text2->isHidden(), what);
+        }
+        // The banner's click hides only the About text, not itself.
+        QVERIFY(f.LBLcongrat->isVisible());
     }
-    // The banner's click hides only the About text, not itself.
-    QVERIFY(f.LBLcongrat->isVisible());
-}
 
-void TestWindow::minimisingPausesRestoringResumesAndQuitCloses()
-{
-    ProgramFolder folder;
-    folder.addSongs();
-    Game game(folder);
-    game.media->calls.clear();
-    game->showMinimized();
-    game->showNormal();
-    QVERIFY(game->MMC1->isPlaying());
-    QTest::mouseClick(game->CMquit, Qt::LeftButton);
-    QCOMPARE(game.media->calls, (QStringList{"pause", "resume", "close"}));
-    QVERIFY(!game->isVisible() && !game->Timer1->Enabled());
-}
+    void minimisingPausesRestoringResumesAndQuitCloses()
+    {
+        ProgramFolder folder;
+        folder.addSongs();
+        Game game(folder);
+        game.media->calls.clear();
+        game->showMinimized();
+        game->showNormal();
+        QVERIFY(game->MMC1->isPlaying());
+        QTest::mouseClick(game->CMquit, Qt::LeftButton);
+        QCOMPARE(game.media->calls, (QStringList{"pause", "resume", "close"}));
+        QVERIFY(!game->isVisible() && !game->Timer1->Enabled());
+    }
 
-void TestWindow::aFrameThatCannotBeReadStopsStartUpWithAMessage_data()
-{
-    QTest::addColumn<QString>("frame");
-    QTest::addColumn<QByteArray>("bytes"); // empty: the file is removed
-    QTest::newRow("missing") << "frame4.gif" << QByteArray();
-    QTest::newRow("damaged") << "frame2.gif" << QByteArray("GIF89a but nothing more");
-}
+    void aFrameThatCannotBeReadStopsStartUpWithAMessage_data()
+    {
+        QTest::addColumn<QString>("frame");
+        QTest::addColumn<QByteArray>("bytes"); // empty: the file is removed
+        QTest::newRow("missing") << "frame4.gif" << QByteArray();
+        QTest::newRow("damaged") << "frame2.gif" << QByteArray("GIF89a but nothing more");
+    }
 
-void TestWindow::aFrameThatCannotBeReadStopsStartUpWithAMessage()
-{
-    QFETCH(QString, frame);
-    QFETCH(QByteArray, bytes);
-    ProgramFolder folder;
-    QVERIFY(QFile::remove(folder.file(frame)));
-    if (!bytes.isEmpty())
-        folder.addFile(frame, bytes);
-    // A frame stored in another case is still found, and read.
-    QVERIFY(QFile::rename(folder.file(QStringLiteral("frame1.gif")), folder.file(QStringLiteral("FRAME1.GIF"))));
-    Game game(folder);
-    QVERIFY(!game->startedWell());
-    QCOMPARE(game.messages.size(), 1);
-    QVERIFY2(game.messages.first().contains(frame), qPrintable(game.messages.first()));
-    QVERIFY(!game->isVisible());
-}
+    void aFrameThatCannotBeReadStopsStartUpWithAMessage()
+    {
+        QFETCH(QString, frame);
+        QFETCH(QByteArray, bytes);
+        ProgramFolder folder;
+        QVERIFY(QFile::remove(folder.file(frame)));
+        if (!bytes.isEmpty())
+            folder.addFile(frame, bytes);
+        // A frame stored in another case is still found, and read.
+        QVERIFY(QFile::rename(folder.file(QStringLiteral("frame1.gif")), folder.file(QStringLiteral("FRAME1.GIF"))));
+        Game game(folder);
+        QVERIFY(!game->startedWell());
+        QCOMPARE(game.messages.size(), 1);
+        QVERIFY2(game.messages.first().contains(frame), qPrintable(game.messages.first()));
+        QVERIFY(!game->isVisible());
+    }
+};
 
 QTEST_MAIN(TestWindow)
 #include "test_window.moc"
