@@ -16,20 +16,13 @@ const QString caption = QStringLiteral("Rizerizo  -  Vareriz");
 struct Desktop {
     Desktop(QSize size, int panel)
     {
-        for (int n = 91; n < 140 && display.isEmpty(); ++n) {
-            if (QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
-                continue;
-            xvfb.start(QStringLiteral("Xvfb"),
-                       {QStringLiteral(":%1").arg(n), QStringLiteral("-screen"), QStringLiteral("0"),
-                        QStringLiteral("%1x%2x24").arg(size.width()).arg(size.height()), QStringLiteral("-nolisten"),
-                        QStringLiteral("tcp")});
-            xvfb.waitForStarted();
-            const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(n);
-            if (QTest::qWaitFor([&] { return xvfb.state() != QProcess::Running || QFileInfo::exists(socket); },
-                                10000) &&
-                xvfb.state() == QProcess::Running)
-                display = QStringLiteral(":%1").arg(n);
-        }
+        // The server picks a free display, and names it once it accepts clients.
+        xvfb.start(QStringLiteral("Xvfb"),
+                   {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
+                    QStringLiteral("%1x%2x24").arg(size.width()).arg(size.height()), QStringLiteral("-nolisten"),
+                    QStringLiteral("tcp")});
+        if (xvfb.waitForReadyRead(30000))
+            display = u':' + QString::fromLatin1(xvfb.readAllStandardOutput()).trimmed();
         x = xcb_connect(qPrintable(display), nullptr);
         env = QProcessEnvironment::systemEnvironment();
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));

@@ -128,15 +128,23 @@ private slots:
         stillUsable(game);
     }
 
-    void strangeEntriesAreListedOrLeftOutSafely()
+    // The lists show categories and pictures by name, whatever their case, and leave out what is not
+    // one: the game's own folders, hidden entries, other files, and all that an attacker could plant.
+    void theListsHoldCategoriesAndPicturesByNameAndLeaveTheRestOut()
     {
         ProgramFolder folder;
         addGood(folder);
+        for (const char *name : {"Music", "Puzzle", "music", "PUZZLE", "animals", ".hidden", "Empty"})
+            folder.addFolder(QString::fromLatin1(name));
+        folder.addFile(QStringLiteral("notes.txt"), "a file, never a category");
         // Quotes, a backslash and letters beyond ASCII, in a category and a picture name.
         const QString category = QStringLiteral("Qu'it \"é\" \\ ünïcode");
         const QString name = QStringLiteral("Caffè \"latte\" \\ 1.jpg");
-        folder.addPicture(category, name, gridPicture(200, 200, 4));
-        // Entries that are not pictures: a folder, a pipe, a dangling link, an unreadable file.
+        for (const QString &p : {name, QStringLiteral("B.JPG"), QStringLiteral("a.jpg"), QStringLiteral(".secret.jpg")})
+            folder.addPicture(category, p, gridPicture(200, 200, 4));
+        // Entries that are not pictures: another kind of file, a folder, a pipe, a dangling link; and
+        // a picture that cannot be read.
+        folder.addFile(category + QStringLiteral("/c.png"), "not listed");
         folder.addFolder(category + QStringLiteral("/folder.jpg"));
         QVERIFY(mkfifo(QFile::encodeName(folder.file(category + QStringLiteral("/pipe.jpg"))).constData(), 0644) == 0);
         QVERIFY(QFile::link(folder.file(QStringLiteral("nowhere")),
@@ -149,15 +157,19 @@ private slots:
         QVERIFY(QFile::link(folder.file(QStringLiteral("Knot1")), folder.file(QStringLiteral("Knot2"))));
         folder.addPicture(QStringLiteral("Gone"), QStringLiteral("x.jpg"), gridPicture(100, 100, 4));
         Game game(folder);
-        QCOMPARE(game.listed(game->List1), (QStringList{"Gone", "Good", "Loop", category}));
+        QCOMPARE(game.listed(game->List1),
+                 (QStringList{"animals", "Empty", "Gone", "Good", "Loop", "music", "PUZZLE", category}));
         game->files->trigger();
+        // Categories without pictures leave the picture list hidden.
+        QVERIFY(game.clickListItem(game->List1, QStringLiteral("Empty")));
+        QVERIFY(game->File1->isHidden() && game->List1->isVisible());
         QVERIFY(game.clickListItem(game->List1, QStringLiteral("Loop")));
         QVERIFY(game->File1->isHidden()); // the program folder holds no pictures
         QVERIFY(QDir(folder.file(QStringLiteral("Gone"))).removeRecursively());
         QVERIFY(game.clickListItem(game->List1, QStringLiteral("Gone")));
         QVERIFY(game->File1->isHidden());
         QVERIFY(game.clickListItem(game->List1, category));
-        QCOMPARE(game.listed(game->File1), (QStringList{name, QStringLiteral("locked.jpg")}));
+        QCOMPARE(game.listed(game->File1), (QStringList{"a.jpg", "B.JPG", name, "locked.jpg"}));
         // A file the player cannot read is refused with a message; one that root can read is played.
         QVERIFY(game.clickListItem(game->File1, QStringLiteral("locked.jpg")));
         QCOMPARE(game.messages.size(), geteuid() != 0 ? 1 : 0);
@@ -172,22 +184,35 @@ private slots:
         stillUsable(game);
     }
 
-    void aModelThatIsAFolderOrMissingFallsBackToThePicture()
+    void thePreviewFitsItsPlaceWhateverTheModel_data()
     {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<QSize>("preview");
+        QTest::newRow("a folder where the model should be") << QSize(400, 200) << "folder" << QSize(136, 68);
+        QTest::newRow("no model folder: the picture itself") << QSize(200, 400) << "none" << QSize(68, 136);
+        QTest::newRow("a model of 3000 x 1500") << QSize(400, 400) << "huge" << QSize(136, 68);
+    }
+
+    void thePreviewFitsItsPlaceWhateverTheModel()
+    {
+        QFETCH(QSize, picture);
+        QFETCH(QString, model);
+        QFETCH(QSize, preview);
         ProgramFolder folder;
         addGood(folder);
-        folder.addPicture(QStringLiteral("Models"), QStringLiteral("dir.jpg"), gridPicture(400, 200, 4), false);
-        folder.addFolder(QStringLiteral("Models/model/dir.mod"));
-        folder.addFolder(QStringLiteral("NoModels"));
-        QVERIFY(gridPicture(200, 400, 4).save(folder.file(QStringLiteral("NoModels/tall.jpg")), "JPEG"));
+        folder.addPicture(QStringLiteral("Models"), QStringLiteral("p.jpg"),
+                          gridPicture(picture.width(), picture.height(), 4), false);
+        if (model == u"folder")
+            folder.addFolder(QStringLiteral("Models/model/p.mod"));
+        else if (model == u"none")
+            QVERIFY(QDir(folder.file(QStringLiteral("Models/model"))).removeRecursively());
+        else
+            QVERIFY(gridPicture(3000, 1500, 4).save(folder.file(QStringLiteral("Models/model/p.mod")), "PNG"));
         Game game(folder);
-        game.choose(QStringLiteral("Models"), QStringLiteral("dir.jpg"));
-        // The preview is the picture itself, at the size a model would have.
-        QCOMPARE(game->Picture3->size(), QSize(136, 68));
+        game.choose(QStringLiteral("Models"), QStringLiteral("p.jpg"));
+        QCOMPARE(game->Picture3->size(), preview);
         QVERIFY(similar(game->Picture3->picture().toImage().pixelColor(5, 5), pieceColour(1, 4)));
-        QTest::mouseClick(game->CMGame, Qt::LeftButton);
-        game.choose(QStringLiteral("NoModels"), QStringLiteral("tall.jpg"));
-        QCOMPARE(game->Picture3->size(), QSize(68, 136));
         QVERIFY(game.messages.isEmpty());
         stillUsable(game);
     }
