@@ -11,7 +11,7 @@
 
 bool RecordingBackend::open(const QString &path)
 {
-    calls << QStringLiteral("open ") + QFileInfo(path).fileName();
+    calls << "open " + QFileInfo(path).fileName();
     return QFileInfo(paths::resolve(path)).isFile();
 }
 
@@ -37,12 +37,11 @@ void ProgramFolder::addFile(const QString &relative, const QByteArray &bytes)
 
 void ProgramFolder::addPicture(const QString &category, const QString &fileName, const QImage &img, bool withModel)
 {
-    addFolder(category + QStringLiteral("/model"));
+    addFolder(category + "/model");
     QVERIFY(img.save(dir_.filePath(category + u'/' + fileName), "JPEG", 95));
     if (withModel)
         QVERIFY(img.scaled(120, 90, Qt::KeepAspectRatio)
-                    .save(file(category + QStringLiteral("/model/") + fileName.chopped(4) + QStringLiteral(".mod")),
-                          "PNG"));
+                    .save(file(category + "/model/" + fileName.chopped(4) + ".mod"), "PNG"));
 }
 
 void ProgramFolder::addSongs()
@@ -133,7 +132,7 @@ void Game::choose(const QString &category, const QString &picture)
 void Game::deal(int tiles, const QString &picture)
 {
     form->tessere[tiles == 16 ? 1 : tiles == 25 ? 2 : 3]->trigger();
-    choose(QStringLiteral("Test"), picture);
+    choose("Test", picture);
 }
 
 void Game::drag(PictureBox *tile, QPoint corner)
@@ -191,7 +190,7 @@ QStringList songNames()
 
 double residentMB()
 {
-    QFile f(QStringLiteral("/proc/self/statm"));
+    QFile f("/proc/self/statm");
     if (!f.open(QIODevice::ReadOnly))
         return 0;
     return f.readAll().split(' ').value(1).toDouble() * 4096 / (1024 * 1024);
@@ -200,18 +199,15 @@ double residentMB()
 bool SoundServer::start()
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), dir_.path());
-    env.insert(QStringLiteral("PULSE_RUNTIME_PATH"), dir_.path());
+    env.insert("HOME", dir_.path());
+    env.insert("PULSE_RUNTIME_PATH", dir_.path());
     server_.setProcessEnvironment(env);
-    server_.start(QStringLiteral("pulseaudio"),
-                  {QStringLiteral("-n"), QStringLiteral("--daemonize=no"), QStringLiteral("--exit-idle-time=-1"),
-                   QStringLiteral("--use-pid-file=no"), QStringLiteral("--log-target=stderr"), QStringLiteral("-L"),
-                   QStringLiteral("module-native-protocol-unix auth-anonymous=1 socket=") +
-                       dir_.filePath(QStringLiteral("native")),
-                   QStringLiteral("-L"), QStringLiteral("module-null-sink sink_name=null")});
+    server_.start("pulseaudio",
+                  {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "--log-target=stderr", "-L",
+                   "module-native-protocol-unix auth-anonymous=1 socket=" + dir_.filePath("native"), "-L",
+                   "module-null-sink sink_name=null"});
     return server_.waitForStarted() &&
-           QTest::qWaitFor([&] { return client(QStringLiteral("pactl"), {QStringLiteral("info")}).contains("null"); },
-                           15000);
+           QTest::qWaitFor([&] { return client("pactl", {"info"}).contains("null"); }, 15000);
 }
 
 void SoundServer::stop()
@@ -224,7 +220,7 @@ QByteArray SoundServer::client(const QString &program, const QStringList &args, 
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("PULSE_SERVER"), address());
+    env.insert("PULSE_SERVER", address());
     p.setProcessEnvironment(env);
     p.start(program, args);
     if (!p.waitForFinished(ms))

@@ -266,18 +266,14 @@ private slots:
         QVERIFY(f->tessere[2]->isChecked() && !f->tessere[1]->isChecked() && !f->tessere[3]->isChecked());
         QVERIFY(f->Label8->isHidden());
         // 15360 x 0.04124 x 10 / 5 = 1266.9 twips: 84 pixels.
-        QCOMPARE(f->Picture2[0]->size(), QSize(84, 84));
         QCOMPARE(f->Picture1[0]->size(), QSize(84, 84));
         f->tessere[1]->trigger();
-        QCOMPARE(f->Picture2[0]->size(), QSize(106, 106));
         game_->choose(QStringLiteral("Test"), QStringLiteral("p.jpg"));
         QCOMPARE(f->Picture2.ubound(), 16);
-        QCOMPARE(f->Picture1.ubound(), 16);
         QCOMPARE(f->Picture2[16]->size(), QSize(106, 106));
         // With a picture on the board the count does not change.
         f->tessere[3]->trigger();
         QVERIFY(f->tessere[1]->isChecked() && !f->tessere[3]->isChecked());
-        QCOMPARE(f->TessNum, Integer(16));
         QCOMPARE(f->Picture2[0]->size(), QSize(106, 106));
     }
 

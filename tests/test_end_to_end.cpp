@@ -10,27 +10,25 @@
 
 namespace {
 
-const QString caption = QStringLiteral("Rizerizo  -  Vareriz");
+const QString caption = "Rizerizo  -  Vareriz";
 
 // An X server of a given size with openbox, and a panel along the bottom if asked for.
 struct Desktop {
     Desktop(QSize size, int panel)
     {
         // The server picks a free display, and names it once it accepts clients.
-        xvfb.start(QStringLiteral("Xvfb"),
-                   {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
-                    QStringLiteral("%1x%2x24").arg(size.width()).arg(size.height()), QStringLiteral("-nolisten"),
-                    QStringLiteral("tcp")});
+        xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0",
+                            QStringLiteral("%1x%2x24").arg(size.width()).arg(size.height()), "-nolisten", "tcp"});
         if (xvfb.waitForReadyRead(30000))
             display = u':' + QString::fromLatin1(xvfb.readAllStandardOutput()).trimmed();
         x = xcb_connect(qPrintable(display), nullptr);
         env = QProcessEnvironment::systemEnvironment();
-        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        env.insert(QStringLiteral("DISPLAY"), display);
+        env.remove("QT_QPA_PLATFORM");
+        env.insert("DISPLAY", display);
         wm.setProcessEnvironment(env);
         // Ready once it has started up in full: it then runs the command it was given.
-        const QString ready = marker.filePath(QStringLiteral("ready"));
-        wm.start(QStringLiteral("openbox"), {QStringLiteral("--startup"), QStringLiteral("touch ") + ready});
+        const QString ready = marker.filePath("ready");
+        wm.start("openbox", {"--startup", "touch " + ready});
         (void)QTest::qWaitFor([&] { return QFileInfo::exists(ready); }, 30000);
         (void)QTest::qWaitFor([&] { return workArea().isValid(); }, 15000);
         if (panel > 0)
@@ -81,19 +79,19 @@ struct Desktop {
     QList<int> numbers(const QStringList &xprop)
     {
         QList<int> out;
-        for (const QString &n : run(QStringLiteral("xprop"), xprop).section(u'=', 1).split(u','))
+        for (const QString &n : run("xprop", xprop).section(u'=', 1).split(u','))
             out << n.trimmed().toInt();
         return out;
     }
     QRect workArea()
     {
-        const QList<int> a = numbers({QStringLiteral("-root"), QStringLiteral("_NET_WORKAREA")});
+        const QList<int> a = numbers({"-root", "_NET_WORKAREA"});
         return a.size() >= 4 ? QRect(a[0], a[1], a[2], a[3]) : QRect();
     }
     // The client area and the whole window, frame included, on the screen.
     QRect client(const QString &id)
     {
-        const QString info = run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), id});
+        const QString info = run("xwininfo", {"-id", id});
         auto value = [&](const char *key) {
             return info.section(QLatin1String(key), 1).section(u'\n', 0, 0).trimmed().toInt();
         };
@@ -102,21 +100,21 @@ struct Desktop {
     }
     QRect frame(const QString &id)
     {
-        const QList<int> e = numbers({QStringLiteral("-id"), id, QStringLiteral("_NET_FRAME_EXTENTS")});
+        const QList<int> e = numbers({"-id", id, "_NET_FRAME_EXTENTS"});
         return e.size() == 4 ? client(id).adjusted(-e[0], -e[2], e[1], e[3]) : QRect();
     }
     QImage screenshot()
     {
         const QString path =
             QDir::temp().filePath(QStringLiteral("vareriz-shot-%1.png").arg(QCoreApplication::applicationPid()));
-        run(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), path});
+        run("import", {"-window", "root", path});
         return QImage(path).convertToFormat(QImage::Format_RGB32);
     }
     // Runs an xdotool command and waits until the screen shows its effect.
     bool act(const QStringList &xdotool)
     {
         const QImage before = screenshot();
-        run(QStringLiteral("xdotool"), xdotool);
+        run("xdotool", xdotool);
         return QTest::qWaitFor([&] { return screenshot() != before; }, 15000);
     }
     // Starts a program and waits for its window to paint: its window id, or empty.
@@ -126,13 +124,7 @@ struct Desktop {
         game.setProcessChannelMode(QProcess::ForwardedErrorChannel); // a sanitizer's report shows here
         game.start(program, {});
         QString id;
-        if (!QTest::qWaitFor(
-                [&] {
-                    return !(id = run(QStringLiteral("xdotool"),
-                                      {QStringLiteral("search"), QStringLiteral("--name"), caption}))
-                                .isEmpty();
-                },
-                30000))
+        if (!QTest::qWaitFor([&] { return !(id = run("xdotool", {"search", "--name", caption})).isEmpty(); }, 30000))
             return QString();
         id = id.section(u'\n', 0, 0);
         return QTest::qWaitFor([&] { return surface(id).y() >= 0; }, 30000) ? id : QString();
@@ -188,34 +180,31 @@ private slots:
             p.start(program, args);
             return p.waitForFinished(600000) && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
         };
-        QCOMPARE(run(QStringLiteral("cpack"), {"-G", "DEB", "-B", work.path()}), 0);
-        const QStringList debs = QDir(work.path()).entryList({QStringLiteral("vareriz_*.deb")});
+        QCOMPARE(run("cpack", {"-G", "DEB", "-B", work.path()}), 0);
+        const QStringList debs = QDir(work.path()).entryList({"vareriz_*.deb"});
         QCOMPARE(debs.size(), 1);
-        const QString deb = work.filePath(debs.first()), usr = work.filePath(QStringLiteral("root/usr/"));
-        QCOMPARE(run(QStringLiteral("dpkg-deb"), {"-x", deb, work.filePath(QStringLiteral("root"))}), 0);
-        const QString id = QStringLiteral("io.github.vareriz.Vareriz");
+        const QString deb = work.filePath(debs.first()), usr = work.filePath("root/usr/");
+        QCOMPARE(run("dpkg-deb", {"-x", deb, work.filePath("root")}), 0);
+        const QString id = "io.github.vareriz.Vareriz";
         for (const QString &f :
-             {QStringLiteral("games/vareriz"), QStringLiteral("share/games/vareriz/frame1.gif"),
-              QStringLiteral("share/games/vareriz/Music/Sevilana.mid"), QStringLiteral("share/man/man6/vareriz.6.gz"),
-              QStringLiteral("share/doc/vareriz/copyright")})
+             {"games/vareriz", "share/games/vareriz/frame1.gif", "share/games/vareriz/Music/Sevilana.mid",
+              "share/man/man6/vareriz.6.gz", "share/doc/vareriz/copyright"})
             QVERIFY2(QFileInfo::exists(usr + f), qPrintable(f));
         for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
             QCOMPARE(QImage(usr + QStringLiteral("share/icons/hicolor/%1x%1/apps/vareriz.png").arg(size)).size(),
                      QSize(size, size));
-        QCOMPARE(run(QStringLiteral("desktop-file-validate"), {usr + "share/applications/" + id + ".desktop"}), 0);
-        QCOMPARE(run(QStringLiteral("appstreamcli"),
-                     {"validate", "--no-net", usr + "share/metainfo/" + id + ".metainfo.xml"}),
-                 0);
-        QCOMPARE(run(QStringLiteral("lintian"), {"--fail-on", "error", deb}), 0);
+        QCOMPARE(run("desktop-file-validate", {usr + "share/applications/" + id + ".desktop"}), 0);
+        QCOMPARE(run("appstreamcli", {"validate", "--no-net", usr + "share/metainfo/" + id + ".metainfo.xml"}), 0);
+        QCOMPARE(run("lintian", {"--fail-on", "error", deb}), 0);
         // A command-line program's manners: --version and --help answer, anything else is refused.
-        installed = usr + QStringLiteral("games/vareriz");
+        installed = usr + "games/vareriz";
         QCOMPARE(run(installed, {"--version"}), 0);
         QCOMPARE(run(installed, {"--help"}), 0);
         QCOMPARE(run(installed, {"--fullscreen"}), 2);
-        const QString data = work.filePath(QStringLiteral("data"));
-        QVERIFY(QDir().mkpath(data + QStringLiteral("/vareriz/Landscapes")));
-        QVERIFY(gridPicture(800, 800, 4).save(data + QStringLiteral("/vareriz/Landscapes/Zz grid.jpg"), "JPEG", 95));
-        player.insert(QStringLiteral("XDG_DATA_HOME"), data);
+        const QString data = work.filePath("data");
+        QVERIFY(QDir().mkpath(data + "/vareriz/Landscapes"));
+        QVERIFY(gridPicture(800, 800, 4).save(data + "/vareriz/Landscapes/Zz grid.jpg", "JPEG", 95));
+        player.insert("XDG_DATA_HOME", data);
     }
 
     void theWindowFitsTheFreeAreaAndAWholeGameIsPlayed_data()
@@ -246,12 +235,12 @@ private slots:
         QVERIFY(desktop.frame(id).width() > desktop.client(id).width()); // really framed
         const int bar = desktop.barTop(id);
         QVERIFY(bar > 0 && bar < area.bottom());
-        QVERIFY(desktop.act({QStringLiteral("windowminimize"), id}));
-        QVERIFY(desktop.act({QStringLiteral("windowactivate"), id}));
+        QVERIFY(desktop.act({"windowminimize", id}));
+        QVERIFY(desktop.act({"windowactivate", id}));
         QVERIFY(QTest::qWaitFor([&] { return desktop.frame(id) == area && desktop.barTop(id) == bar; }, 15000));
         if (screen.width() != 1024 || panel) {
             // The window manager's close request ends the game.
-            desktop.run(QStringLiteral("wmctrl"), {QStringLiteral("-i"), QStringLiteral("-c"), id});
+            desktop.run("wmctrl", {"-i", "-c", id});
             QVERIFY(game.state() == QProcess::NotRunning || game.waitForFinished(30000));
             QCOMPARE(game.exitStatus(), QProcess::NormalExit);
             QCOMPARE(game.exitCode(), 0);
@@ -264,17 +253,16 @@ private slots:
         QCOMPARE(first.pixelColor(s + QPoint(465, 465)), QColor(Qt::white));
         QCOMPARE(first.pixelColor(s + QPoint(200, 466)), QColor(192, 192, 0));
         const auto click = [&](int x, int y) {
-            return desktop.act({QStringLiteral("mousemove"), QString::number(s.x() + x), QString::number(s.y() + y),
-                                QStringLiteral("click"), QStringLiteral("1")});
+            return desktop.act({"mousemove", QString::number(s.x() + x), QString::number(s.y() + y), "click", "1"});
         };
         // Options, N° of tesserae, 16 with the keyboard; Images; then with the keyboard too the
         // category, Landscapes two below Cities, and its last picture, which is the player's.
         QVERIFY(click(90, -10));
         for (const char *key : {"Down", "Right", "Return"})
-            QVERIFY(desktop.act({QStringLiteral("key"), QString::fromLatin1(key)}));
+            QVERIFY(desktop.act({"key", QString::fromLatin1(key)}));
         QVERIFY(click(30, -10));
         for (const char *key : {"Down", "Down", "Return", "Tab", "End", "Return"})
-            QVERIFY(desktop.act({QStringLiteral("key"), QString::fromLatin1(key)}));
+            QVERIFY(desktop.act({"key", QString::fromLatin1(key)}));
         // Find each tile in the tray by its colour, and carry it to its cell.
         const int origin = 38, step = 106; // 1.224 x 465 twips, and the tile's side
         const auto cell = [&](int k) {
@@ -297,12 +285,12 @@ private slots:
                 },
                 15000));
             const QPoint from = sum / n, to = cell(k);
-            QStringList drag{QStringLiteral("mousemove"), QString::number(from.x()), QString::number(from.y()),
-                             QStringLiteral("mousedown"), QStringLiteral("1")};
+            QStringList drag{"mousemove", QString::number(from.x()), QString::number(from.y()), "mousedown", "1"};
             for (int i = 1; i <= 6; ++i)
-                drag << QStringLiteral("mousemove") << QString::number((from + (to - from) * i / 6).x())
+                drag << "mousemove" << QString::number((from + (to - from) * i / 6).x())
                      << QString::number((from + (to - from) * i / 6).y());
-            QVERIFY(desktop.act(drag << QStringLiteral("mouseup") << QStringLiteral("1")));
+            QVERIFY(desktop.act(drag << "mouseup"
+                                     << "1"));
         }
         // "Congratulations": the banner at 0.545 W across, level with the frame; the picture whole.
         QVERIFY(QTest::qWaitFor(

@@ -31,14 +31,14 @@ void stillUsable(Game &game)
 {
     if (game->scelta_file)
         QTest::mouseClick(game->CMGame, Qt::LeftButton);
-    game.choose(QStringLiteral("Good"), QStringLiteral("fine.jpg"));
+    game.choose("Good", "fine.jpg");
     QVERIFY(game->scelta_file);
     QCOMPARE(game->Picture2.ubound(), int(game->TessNum));
 }
 
 void addGood(ProgramFolder &folder)
 {
-    folder.addPicture(QStringLiteral("Good"), QStringLiteral("fine.jpg"), gridPicture(300, 300, 10));
+    folder.addPicture("Good", "fine.jpg", gridPicture(300, 300, 10));
 }
 
 } // namespace
@@ -80,19 +80,19 @@ private slots:
         QFETCH(bool, refused);
         ProgramFolder folder;
         addGood(folder);
-        folder.addFile(QStringLiteral("Bad/bad.jpg"), bytes);
+        folder.addFile("Bad/bad.jpg", bytes);
         Game game(folder);
         Form1 &f = *game;
         f.tessere[tiles == 16 ? 1 : 3]->trigger();
         f.files->trigger();
-        QVERIFY(game.clickListItem(f.List1, QStringLiteral("Bad")));
+        QVERIFY(game.clickListItem(f.List1, "Bad"));
         if (bytes == "gone")
-            QVERIFY(QFile::remove(folder.file(QStringLiteral("Bad/bad.jpg"))));
-        QVERIFY(game.clickListItem(f.File1, QStringLiteral("bad.jpg")));
+            QVERIFY(QFile::remove(folder.file("Bad/bad.jpg")));
+        QVERIFY(game.clickListItem(f.File1, "bad.jpg"));
         QCOMPARE(f.scelta_file, !refused);
         if (refused) {
             QCOMPARE(game.messages.size(), 1);
-            QVERIFY2(game.messages.first().contains(QStringLiteral("bad.jpg")), qPrintable(game.messages.first()));
+            QVERIFY2(game.messages.first().contains("bad.jpg"), qPrintable(game.messages.first()));
             QCOMPARE(f.Picture2.ubound(), 0);
             QVERIFY(f.File1->isVisible());
         } else {
@@ -115,12 +115,12 @@ private slots:
                 for (int x = 0; x < big.width(); ++x)
                     line[x] = uchar((x / 1200 + y / 840) * 12 + (x ^ y) % 7);
             }
-            folder.addFolder(QStringLiteral("Huge"));
-            QVERIFY(big.save(folder.file(QStringLiteral("Huge/huge.jpg")), "JPEG", 80));
+            folder.addFolder("Huge");
+            QVERIFY(big.save(folder.file("Huge/huge.jpg"), "JPEG", 80));
         }
         Game game(folder);
         const double before = residentMB();
-        game.choose(QStringLiteral("Huge"), QStringLiteral("huge.jpg"));
+        game.choose("Huge", "huge.jpg");
         QVERIFY(game->scelta_file);
         // The whole picture would be 400 MB in memory; it is never decoded whole.
         const double grown = residentMB() - before;
@@ -136,50 +136,49 @@ private slots:
         addGood(folder);
         for (const char *name : {"Music", "Puzzle", "music", "PUZZLE", "animals", ".hidden", "Empty"})
             folder.addFolder(QString::fromLatin1(name));
-        folder.addFile(QStringLiteral("notes.txt"), "a file, never a category");
+        folder.addFile("notes.txt", "a file, never a category");
         // Quotes, a backslash and letters beyond ASCII, in a category and a picture name.
-        const QString category = QStringLiteral("Qu'it \"é\" \\ ünïcode");
-        const QString name = QStringLiteral("Caffè \"latte\" \\ 1.jpg");
-        for (const QString &p : {name, QStringLiteral("B.JPG"), QStringLiteral("a.jpg"), QStringLiteral(".secret.jpg")})
+        const QString category = "Qu'it \"é\" \\ ünïcode";
+        const QString name = "Caffè \"latte\" \\ 1.jpg";
+        for (const QString &p : QStringList{name, "B.JPG", "a.jpg", ".secret.jpg"})
             folder.addPicture(category, p, gridPicture(200, 200, 4));
         // Entries that are not pictures: another kind of file, a folder, a pipe, a dangling link; and
         // a picture that cannot be read.
-        folder.addFile(category + QStringLiteral("/c.png"), "not listed");
-        folder.addFolder(category + QStringLiteral("/folder.jpg"));
-        QVERIFY(mkfifo(QFile::encodeName(folder.file(category + QStringLiteral("/pipe.jpg"))).constData(), 0644) == 0);
-        QVERIFY(QFile::link(folder.file(QStringLiteral("nowhere")),
-                            folder.file(category + QStringLiteral("/dangling.jpg"))));
-        folder.addFile(category + QStringLiteral("/locked.jpg"), jpegBytes(gridPicture(100, 100, 4)));
-        chmod(QFile::encodeName(folder.file(category + QStringLiteral("/locked.jpg"))).constData(), 0);
+        folder.addFile(category + "/c.png", "not listed");
+        folder.addFolder(category + "/folder.jpg");
+        QVERIFY(mkfifo(QFile::encodeName(folder.file(category + "/pipe.jpg")).constData(), 0644) == 0);
+        QVERIFY(QFile::link(folder.file("nowhere"), folder.file(category + "/dangling.jpg")));
+        folder.addFile(category + "/locked.jpg", jpegBytes(gridPicture(100, 100, 4)));
+        chmod(QFile::encodeName(folder.file(category + "/locked.jpg")).constData(), 0);
         // Link loops, and a category that vanishes after the scan.
-        QVERIFY(QFile::link(folder.path(), folder.file(QStringLiteral("Loop"))));
-        QVERIFY(QFile::link(folder.file(QStringLiteral("Knot2")), folder.file(QStringLiteral("Knot1"))));
-        QVERIFY(QFile::link(folder.file(QStringLiteral("Knot1")), folder.file(QStringLiteral("Knot2"))));
-        folder.addPicture(QStringLiteral("Gone"), QStringLiteral("x.jpg"), gridPicture(100, 100, 4));
+        QVERIFY(QFile::link(folder.path(), folder.file("Loop")));
+        QVERIFY(QFile::link(folder.file("Knot2"), folder.file("Knot1")));
+        QVERIFY(QFile::link(folder.file("Knot1"), folder.file("Knot2")));
+        folder.addPicture("Gone", "x.jpg", gridPicture(100, 100, 4));
         Game game(folder);
         QCOMPARE(game.listed(game->List1),
                  (QStringList{"animals", "Empty", "Gone", "Good", "Loop", "music", "PUZZLE", category}));
         game->files->trigger();
         // Categories without pictures leave the picture list hidden.
-        QVERIFY(game.clickListItem(game->List1, QStringLiteral("Empty")));
+        QVERIFY(game.clickListItem(game->List1, "Empty"));
         QVERIFY(game->File1->isHidden() && game->List1->isVisible());
-        QVERIFY(game.clickListItem(game->List1, QStringLiteral("Loop")));
+        QVERIFY(game.clickListItem(game->List1, "Loop"));
         QVERIFY(game->File1->isHidden()); // the program folder holds no pictures
-        QVERIFY(QDir(folder.file(QStringLiteral("Gone"))).removeRecursively());
-        QVERIFY(game.clickListItem(game->List1, QStringLiteral("Gone")));
+        QVERIFY(QDir(folder.file("Gone")).removeRecursively());
+        QVERIFY(game.clickListItem(game->List1, "Gone"));
         QVERIFY(game->File1->isHidden());
         QVERIFY(game.clickListItem(game->List1, category));
         QCOMPARE(game.listed(game->File1), (QStringList{"a.jpg", "B.JPG", name, "locked.jpg"}));
         // A file the player cannot read is refused with a message; one that root can read is played.
-        QVERIFY(game.clickListItem(game->File1, QStringLiteral("locked.jpg")));
+        QVERIFY(game.clickListItem(game->File1, "locked.jpg"));
         QCOMPARE(game.messages.size(), geteuid() != 0 ? 1 : 0);
         if (game->scelta_file)
             QTest::mouseClick(game->CMGame, Qt::LeftButton);
         game->tessere[1]->trigger();
         game.choose(category, name);
         QVERIFY(game->scelta_file);
-        QCOMPARE(game->Label7->text(), QStringLiteral("Caffè \"latte\" \\ 1"));
-        QCOMPARE(game->Label9->text(), category + QStringLiteral(" Library"));
+        QCOMPARE(game->Label7->text(), "Caffè \"latte\" \\ 1");
+        QCOMPARE(game->Label9->text(), category + " Library");
         QCOMPARE(game->Picture3->size(), QSize(90, 90)); // its model was found
         stillUsable(game);
     }
@@ -201,16 +200,15 @@ private slots:
         QFETCH(QSize, preview);
         ProgramFolder folder;
         addGood(folder);
-        folder.addPicture(QStringLiteral("Models"), QStringLiteral("p.jpg"),
-                          gridPicture(picture.width(), picture.height(), 4), false);
+        folder.addPicture("Models", "p.jpg", gridPicture(picture.width(), picture.height(), 4), false);
         if (model == u"folder")
-            folder.addFolder(QStringLiteral("Models/model/p.mod"));
+            folder.addFolder("Models/model/p.mod");
         else if (model == u"none")
-            QVERIFY(QDir(folder.file(QStringLiteral("Models/model"))).removeRecursively());
+            QVERIFY(QDir(folder.file("Models/model")).removeRecursively());
         else
-            QVERIFY(gridPicture(3000, 1500, 4).save(folder.file(QStringLiteral("Models/model/p.mod")), "PNG"));
+            QVERIFY(gridPicture(3000, 1500, 4).save(folder.file("Models/model/p.mod"), "PNG"));
         Game game(folder);
-        game.choose(QStringLiteral("Models"), QStringLiteral("p.jpg"));
+        game.choose("Models", "p.jpg");
         QCOMPARE(game->Picture3->size(), preview);
         QVERIFY(similar(game->Picture3->picture().toImage().pixelColor(5, 5), pieceColour(1, 4)));
         QVERIFY(game.messages.isEmpty());

@@ -15,7 +15,7 @@ private slots:
     void theListsOpenAndClose()
     {
         ProgramFolder folder;
-        folder.addPicture(QStringLiteral("Zoo"), QStringLiteral("x.jpg"), gridPicture(100, 100, 4));
+        folder.addPicture("Zoo", "x.jpg", gridPicture(100, 100, 4));
         Game game(folder);
         Form1 &f = *game;
         f.files->trigger();
@@ -32,7 +32,7 @@ private slots:
         };
         for (const auto &[what, close] : closers) {
             f.files->trigger();
-            QVERIFY(game.clickListItem(f.List1, QStringLiteral("Zoo")));
+            QVERIFY(game.clickListItem(f.List1, "Zoo"));
             QVERIFY(f.File1->isVisible());
             close();
             QVERIFY2(f.List1->isHidden() && f.File1->isHidden(), what);
@@ -57,17 +57,16 @@ private slots:
     void choosingAPictureBuildsTheBoard()
     {
         ProgramFolder folder;
-        folder.addPicture(QStringLiteral("Landscapes"), QStringLiteral("Sea view.jpg"), gridPicture(640, 480, 10));
+        folder.addPicture("Landscapes", "Sea view.jpg", gridPicture(640, 480, 10));
         // The model is found whatever the case of its folder and name on disk.
+        QVERIFY(QDir(folder.file("Landscapes")).rename("model", "MODEL"));
         QVERIFY(
-            QDir(folder.file(QStringLiteral("Landscapes"))).rename(QStringLiteral("model"), QStringLiteral("MODEL")));
-        QVERIFY(QFile::rename(folder.file(QStringLiteral("Landscapes/MODEL/Sea view.mod")),
-                              folder.file(QStringLiteral("Landscapes/MODEL/SEA VIEW.Mod"))));
+            QFile::rename(folder.file("Landscapes/MODEL/Sea view.mod"), folder.file("Landscapes/MODEL/SEA VIEW.Mod")));
         Game game(folder);
         Form1 &f = *game;
-        game.choose(QStringLiteral("Landscapes"), QStringLiteral("Sea view.jpg"));
-        QCOMPARE(f.Label9->text(), QStringLiteral("Landscapes Library"));
-        QCOMPARE(f.Label7->text(), QStringLiteral("Sea view"));
+        game.choose("Landscapes", "Sea view.jpg");
+        QCOMPARE(f.Label9->text(), "Landscapes Library");
+        QCOMPARE(f.Label7->text(), "Sea view");
         QVERIFY(f.CMNew->isEnabled() && f.CMGame->isEnabled());
         QVERIFY(f.List1->isHidden() && f.File1->isHidden());
         QCOMPARE(f.Picture2.ubound(), 100);
@@ -101,7 +100,7 @@ private slots:
     void newImageRestoresEveryStartUpDefault()
     {
         ProgramFolder folder;
-        folder.addPicture(QStringLiteral("Zoo"), QStringLiteral("x.jpg"), gridPicture(400, 400, 4));
+        folder.addPicture("Zoo", "x.jpg", gridPicture(400, 400, 4));
         folder.addSongs();
         Game game(folder);
         Form1 &f = *game;
@@ -109,7 +108,7 @@ private slots:
         f.no->trigger();
         f.fixno->trigger();
         f.canzoni[9]->trigger();
-        game.choose(QStringLiteral("Zoo"), QStringLiteral("x.jpg"));
+        game.choose("Zoo", "x.jpg");
         QCOMPARE(f.Picture2.ubound(), 25);
         game.media->calls.clear();
         QTest::mouseClick(f.CMGame, Qt::LeftButton);
@@ -118,7 +117,7 @@ private slots:
         QVERIFY(f.tessere[3]->isChecked() && !f.tessere[2]->isChecked());
         QVERIFY(f.yes->isChecked() && !f.no->isChecked() && f.fixyes->isChecked() && !f.fixno->isChecked());
         QVERIFY(f.all->isChecked() && f.canzoni[1]->isChecked() && !f.canzoni[9]->isChecked());
-        QVERIFY(game.media->calls.contains(QStringLiteral("open inds_01.mid")));
+        QVERIFY(game.media->calls.contains("open inds_01.mid"));
         QVERIFY(!f.CMNew->isEnabled() && !f.CMGame->isEnabled());
         QVERIFY(f.Picture3->isHidden() && f.Label6->isHidden() && f.Label7->isHidden() && f.Label9->isHidden());
         QCOMPARE(game.listed(f.List1), QStringList{"Zoo"});
@@ -126,7 +125,7 @@ private slots:
         for (int i = 1; i <= 6; ++i)
             QVERIFY(f.Picture4.exists(i));
         // And a new game can be chosen, with 100 tiles again.
-        game.choose(QStringLiteral("Zoo"), QStringLiteral("x.jpg"));
+        game.choose("Zoo", "x.jpg");
         QCOMPARE(f.Picture2.ubound(), 100);
     }
 };

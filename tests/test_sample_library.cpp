@@ -16,11 +16,11 @@ static QMap<QString, QByteArray> generate(const QString &dir)
     // The generator is a build tool: its output is compared here, its memory checked by the tests
     // of the game (and the leak checker's own tracer is the least reliable part of a sanitizer run).
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
+    env.insert("ASAN_OPTIONS", "detect_leaks=0");
     p.setProcessEnvironment(env);
     p.setProcessChannelMode(QProcess::ForwardedChannels);
-    p.start(QStringLiteral(LIBGEN), QStringList{dir, dir + QStringLiteral("/icons")} +
-                                        QString::fromLocal8Bit(PHOTO_ARGS).split(u'|', Qt::SkipEmptyParts));
+    p.start(QStringLiteral(LIBGEN),
+            QStringList{dir, dir + "/icons"} + QString::fromLocal8Bit(PHOTO_ARGS).split(u'|', Qt::SkipEmptyParts));
     QMap<QString, QByteArray> out;
     if (!p.waitForFinished(300000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
         return out;
@@ -41,14 +41,14 @@ private slots:
     void everyCategoryHoldsGoodPuzzlesWithModels()
     {
         QStringList categories = QDir(programDir).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-        categories.removeAll(QStringLiteral("Music"));
+        categories.removeAll("Music");
         // Real photographs too, where the packages they come from are installed.
-        QCOMPARE(categories.contains(QStringLiteral("Photographs")), !QByteArray(PHOTO_ARGS).isEmpty());
+        QCOMPARE(categories.contains("Photographs"), !QByteArray(PHOTO_ARGS).isEmpty());
         QVERIFY(categories.size() >= 4);
         bool wide = false, portrait = false, large = false, spaces = false;
         for (const QString &c : categories) {
             const QDir dir(programDir + u'/' + c);
-            const QStringList pictures = dir.entryList({QStringLiteral("*.jpg")}, QDir::Files);
+            const QStringList pictures = dir.entryList({"*.jpg"}, QDir::Files);
             QVERIFY2(pictures.size() >= 5, qPrintable(c));
             std::vector<gen::PuzzleQuality> seen;
             for (const QString &p : pictures) {
@@ -64,13 +64,13 @@ private slots:
                 QVERIFY2(q.pairsAlike <= 3,
                          qPrintable(QStringLiteral("%1: %2 pairs alike").arg(name).arg(q.pairsAlike)));
                 for (const gen::PuzzleQuality &other : seen)
-                    QVERIFY2(q.distance(other) >= 30, qPrintable(name + QStringLiteral(" looks like another picture")));
+                    QVERIFY2(q.distance(other) >= 30, qPrintable(name + " looks like another picture"));
                 seen.push_back(q);
                 wide |= s.width() * 9 > s.height() * 16;
                 portrait |= s.height() > s.width();
                 large |= s.width() >= 4000 && s.height() >= 3000;
                 spaces |= p.contains(u' ');
-                const QImage model(dir.filePath(QStringLiteral("model/") + p.chopped(4) + QStringLiteral(".mod")));
+                const QImage model(dir.filePath("model/" + p.chopped(4) + ".mod"));
                 QVERIFY2(!model.isNull() && model.width() <= 136 && model.height() <= 136, qPrintable(p));
             }
         }

@@ -13,20 +13,20 @@ private slots:
     void memoryStopsGrowingOnceSettled()
     {
         ProgramFolder folder;
-        folder.addPicture(QStringLiteral("Soak"), QStringLiteral("a.jpg"), gridPicture(640, 480, 10));
-        folder.addPicture(QStringLiteral("Soak"), QStringLiteral("b.jpg"), gridPicture(1600, 1200, 5), false);
-        folder.addPicture(QStringLiteral("Soak"), QStringLiteral("c.jpg"), gridPicture(300, 500, 4));
+        folder.addPicture("Soak", "a.jpg", gridPicture(640, 480, 10));
+        folder.addPicture("Soak", "b.jpg", gridPicture(1600, 1200, 5), false);
+        folder.addPicture("Soak", "c.jpg", gridPicture(300, 500, 4));
         folder.addSongs();
         Game game(folder, true, Game::Synthesised);
         Form1 &f = *game;
         std::mt19937 rng(2026);
         auto pick = [&](int n) { return int(rng() % unsigned(n)); };
-        const QString pictures[] = {QStringLiteral("a.jpg"), QStringLiteral("b.jpg"), QStringLiteral("c.jpg")};
+        const QString pictures[] = {"a.jpg", "b.jpg", "c.jpg"};
         constexpr int games = 200, settled = 50;
         std::vector<double> mb;
         for (int g = 0; g < games; ++g) {
             f.tessere[1 + pick(3)]->trigger();
-            game.choose(QStringLiteral("Soak"), pictures[pick(3)]);
+            game.choose("Soak", pictures[pick(3)]);
             QVERIFY(f.scelta_file);
             for (int move = 0; move < 12; ++move) {
                 PictureBox *tile = f.Picture2[1 + pick(f.TessNum)];
