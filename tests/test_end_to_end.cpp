@@ -186,10 +186,10 @@ private slots:
         const QString deb = work.filePath(debs.first()), usr = work.filePath("root/usr/");
         QCOMPARE(run("dpkg-deb", {"-x", deb, work.filePath("root")}), 0);
         const QString id = "io.github.vareriz.Vareriz";
-        for (const QString &f :
+        for (const char *f :
              {"games/vareriz", "share/games/vareriz/frame1.gif", "share/games/vareriz/Music/Sevilana.mid",
               "share/man/man6/vareriz.6.gz", "share/doc/vareriz/copyright"})
-            QVERIFY2(QFileInfo::exists(usr + f), qPrintable(f));
+            QVERIFY2(QFileInfo::exists(usr + f), f);
         for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
             QCOMPARE(QImage(usr + QStringLiteral("share/icons/hicolor/%1x%1/apps/vareriz.png").arg(size)).size(),
                      QSize(size, size));
