@@ -81,10 +81,11 @@ QByteArray jpegBytes(const QImage &img, int quality)
     return bytes;
 }
 
-Game::Game(const ProgramFolder &folder, bool start, Music music)
+Game::Game(const ProgramFolder &folder, bool start, Music music, const QString &playerFolder)
 {
     Form1Context context;
     context.programFolder = folder.path();
+    context.playerFolder = playerFolder;
     context.randomSeed = 2026;
     if (music == Recorded) {
         auto recording = std::make_unique<RecordingBackend>();

@@ -58,7 +58,9 @@ struct Game {
     // The recording stand-in; the real synthesiser playing into silence; or heard, through the
     // sound server that PULSE_SERVER names.
     enum Music { Recorded, Synthesised, Sounding };
-    explicit Game(const ProgramFolder &folder, bool start = true, Music music = Recorded);
+    // `playerFolder` stands for the player's own picture folder, beside the library.
+    explicit Game(const ProgramFolder &folder, bool start = true, Music music = Recorded,
+                  const QString &playerFolder = QString());
     ~Game();
     Form1 &operator*() { return *form; }
     Form1 *operator->() { return form.get(); }

@@ -167,7 +167,7 @@ class TestEndToEnd : public QObject
     Q_OBJECT
     QTemporaryDir work;
     QString installed;          // the program as the package installs it
-    QProcessEnvironment player; // with a picture of the player's own in a category of the library's name
+    QProcessEnvironment player; // with a category of the player's own, of one picture
 
 private slots:
     // The package as ./package makes it, from the build under test, unpacked into a folder.
@@ -202,8 +202,8 @@ private slots:
         QCOMPARE(run(installed, {"--help"}), 0);
         QCOMPARE(run(installed, {"--fullscreen"}), 2);
         const QString data = work.filePath("data");
-        QVERIFY(QDir().mkpath(data + "/vareriz/Landscapes"));
-        QVERIFY(gridPicture(800, 800, 4).save(data + "/vareriz/Landscapes/Zz grid.jpg", "JPEG", 95));
+        QVERIFY(QDir().mkpath(data + "/vareriz/Colours"));
+        QVERIFY(gridPicture(800, 800, 4).save(data + "/vareriz/Colours/grid.jpg", "JPEG", 95));
         player.insert("XDG_DATA_HOME", data);
     }
 
@@ -256,12 +256,12 @@ private slots:
             return desktop.act({"mousemove", QString::number(s.x() + x), QString::number(s.y() + y), "click", "1"});
         };
         // Options, N° of tesserae, 16 with the keyboard; Images; then with the keyboard too the
-        // category, Landscapes two below Cities, and its last picture, which is the player's.
+        // player's own category, Colours, just below Cities, and its picture.
         QVERIFY(click(90, -10));
         for (const char *key : {"Down", "Right", "Return"})
             QVERIFY(desktop.act({"key", QString::fromLatin1(key)}));
         QVERIFY(click(30, -10));
-        for (const char *key : {"Down", "Down", "Return", "Tab", "End", "Return"})
+        for (const char *key : {"Down", "Return", "Tab", "End", "Return"})
             QVERIFY(desktop.act({"key", QString::fromLatin1(key)}));
         // Find each tile in the tray by its colour, and carry it to its cell.
         const int origin = 38, step = 106; // 1.224 x 465 twips, and the tile's side

@@ -87,6 +87,23 @@ private slots:
         }
     }
 
+    // The player's own folder adds categories, and pictures to the library's categories of the same
+    // name, all in one order.
+    void thePlayersOwnPicturesJoinTheLibrary()
+    {
+        ProgramFolder library, own;
+        library.addPicture("Zoo", "lion.jpg", gridPicture(100, 100, 4));
+        own.addPicture("Zoo", "cat.jpg", gridPicture(100, 100, 4));
+        own.addPicture("Mine", "me.jpg", gridPicture(100, 100, 4));
+        Game game(library, true, Game::Recorded, own.path());
+        QCOMPARE(game.listed(game->List1), (QStringList{"Mine", "Zoo"}));
+        game->files->trigger();
+        QVERIFY(game.clickListItem(game->List1, "Zoo"));
+        QCOMPARE(game.listed(game->File1), (QStringList{"cat.jpg", "lion.jpg"}));
+        game.choose("Mine", "me.jpg");
+        QVERIFY(game->scelta_file);
+    }
+
     void newImageRestoresEveryStartUpDefault()
     {
         ProgramFolder folder;
