@@ -9,7 +9,7 @@ GAME_PACKAGES=(build-essential cmake pkg-config qt6-base-dev libfluidsynth-dev l
 PACKAGE_PACKAGES=(dpkg-dev file lintian appstream desktop-file-utils)
 # What the tests add: an X server, a mouse driver, screenshots, desktop-file checks, clang for fuzzing,
 # and the loudness meter of the benchmarks.
-TEST_PACKAGES=("${PACKAGE_PACKAGES[@]}" libebur128-dev xvfb openbox wmctrl pulseaudio pulseaudio-utils xdotool imagemagick x11-utils libxcb1-dev clang libclang-rt-14-dev)
+TEST_PACKAGES=("${PACKAGE_PACKAGES[@]}" libebur128-dev xvfb openbox wmctrl pulseaudio pulseaudio-utils xdotool imagemagick x11-utils clang libclang-rt-14-dev)
 
 ensure_packages() {
     local missing=()

@@ -6,7 +6,6 @@
 #include "support.h"
 
 #include <QProcess>
-#include <xcb/xcb.h>
 
 namespace {
 
@@ -21,13 +20,12 @@ struct Desktop {
                             QStringLiteral("%1x%2x24").arg(size.width()).arg(size.height()), "-nolisten", "tcp"});
         if (xvfb.waitForReadyRead(30000))
             display = u':' + QString::fromLatin1(xvfb.readAllStandardOutput()).trimmed();
-        x = xcb_connect(qPrintable(display), nullptr);
         env = QProcessEnvironment::systemEnvironment();
         env.remove("QT_QPA_PLATFORM");
         env.insert("DISPLAY", display);
         wm.setProcessEnvironment(env);
         // Ready once it has started up in full: it then runs the command it was given.
-        const QString ready = marker.filePath("ready");
+        const QString ready = scratch.filePath("ready");
         wm.start("openbox", {"--startup", "touch " + ready});
         (void)QTest::qWaitFor([&] { return QFileInfo::exists(ready); }, 30000);
         (void)QTest::qWaitFor([&] { return workArea().isValid(); }, 15000);
@@ -36,36 +34,26 @@ struct Desktop {
     }
     ~Desktop()
     {
-        if (x)
-            xcb_disconnect(x);
-        for (QProcess *p : {&wm, &xvfb}) {
+        for (QProcess *p : {&panel, &wm, &xvfb}) {
             p->terminate();
             p->waitForFinished(5000);
         }
     }
-    // A dock window that reserves a strip at the bottom of the screen, as a desktop's panel does.
+    // A window that reserves a strip at the bottom of the screen, as a desktop's panel does.
     void addPanel(QSize size, int height)
     {
-        auto atom = [this](const char *name) {
-            xcb_intern_atom_reply_t *r =
-                xcb_intern_atom_reply(x, xcb_intern_atom(x, 0, uint16_t(strlen(name)), name), nullptr);
-            const xcb_atom_t a = r ? r->atom : 0;
-            free(r);
-            return a;
-        };
-        const xcb_window_t w = xcb_generate_id(x);
-        xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(x)).data;
-        xcb_create_window(x, XCB_COPY_FROM_PARENT, w, screen->root, 0, int16_t(size.height() - height),
-                          uint16_t(size.width()), uint16_t(height), 0, XCB_WINDOW_CLASS_INPUT_OUTPUT,
-                          screen->root_visual, 0, nullptr);
-        const xcb_atom_t dock = atom("_NET_WM_WINDOW_TYPE_DOCK");
-        xcb_change_property(x, XCB_PROP_MODE_REPLACE, w, atom("_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 32, 1, &dock);
-        const uint32_t strut[12] = {0, 0, 0, uint32_t(height), 0, 0, 0, 0, 0, 0, 0, uint32_t(size.width() - 1)};
-        xcb_change_property(x, XCB_PROP_MODE_REPLACE, w, atom("_NET_WM_STRUT_PARTIAL"), XCB_ATOM_CARDINAL, 32, 12,
-                            strut);
-        xcb_map_window(x, w);
-        xcb_flush(x);
-        (void)QTest::qWaitFor([&] { return workArea().height() == size.height() - height; }, 15000);
+        panel.setProcessEnvironment(env);
+        panel.start("xmessage",
+                    {"-title", "panel", "-geometry",
+                     QStringLiteral("%1x%2+0+%3").arg(size.width()).arg(height).arg(size.height() - height), "panel"});
+        const QString strut = QStringLiteral("0,0,0,%1,0,0,0,0,0,0,0,%2").arg(height).arg(size.width() - 1);
+        (void)QTest::qWaitFor(
+            [&] {
+                run("xprop",
+                    {"-name", "panel", "-f", "_NET_WM_STRUT_PARTIAL", "32c", "-set", "_NET_WM_STRUT_PARTIAL", strut});
+                return workArea().height() == size.height() - height;
+            },
+            15000);
     }
     QString run(const QString &program, const QStringList &args)
     {
@@ -105,8 +93,7 @@ struct Desktop {
     }
     QImage screenshot()
     {
-        const QString path =
-            QDir::temp().filePath(QStringLiteral("vareriz-shot-%1.png").arg(QCoreApplication::applicationPid()));
+        const QString path = scratch.filePath("shot.png");
         run("import", {"-window", "root", path});
         return QImage(path).convertToFormat(QImage::Format_RGB32);
     }
@@ -153,11 +140,10 @@ struct Desktop {
                 return y;
         return -1;
     }
-    QProcess xvfb, wm;
-    QTemporaryDir marker;
+    QProcess xvfb, wm, panel;
+    QTemporaryDir scratch; // the window manager's ready mark, screenshots
     QString display;
     QProcessEnvironment env;
-    xcb_connection_t *x = nullptr;
 };
 
 } // namespace
