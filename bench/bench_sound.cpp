@@ -44,10 +44,7 @@ int main(int argc, char **argv)
     form.nomusic->trigger();
     game.deal(16);
     QProcess rec;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("PULSE_SERVER"), pulse.address());
-    rec.setProcessEnvironment(env);
-    rec.start(QStringLiteral("parec"), {QStringLiteral("--device=null.monitor"), QStringLiteral("--format=s16le"),
+    pulse.startClient(rec, QStringLiteral("parec"), {QStringLiteral("--device=null.monitor"), QStringLiteral("--format=s16le"),
                                         QStringLiteral("--rate=44100"), QStringLiteral("--channels=1"),
                                         QStringLiteral("--latency-msec=5"), QStringLiteral("--raw")});
     QByteArray samples;

@@ -39,15 +39,10 @@ void stillUsable(Game &game)
 // The picture as a camera stores it when the photo must be turned by EXIF orientation o to stand upright.
 QByteArray photo(const QImage &upright, int o)
 {
-    const QTransform quarter = QTransform().rotate(90), threeQuarters = QTransform().rotate(270);
-    const QImage stored = o == 2   ? upright.mirrored(true, false)
-                          : o == 3 ? upright.mirrored(true, true)
-                          : o == 4 ? upright.mirrored(false, true)
-                          : o == 5 ? upright.transformed(quarter).mirrored(true, false)
-                          : o == 6 ? upright.transformed(threeQuarters)
-                          : o == 7 ? upright.transformed(threeQuarters).mirrored(true, false)
-                          : o == 8 ? upright.transformed(quarter)
-                                   : upright;
+    // The inverse of each orientation's turn, as a matrix.
+    static const int m[9][4] = {{},           {1, 0, 0, 1},  {-1, 0, 0, 1}, {-1, 0, 0, -1}, {1, 0, 0, -1},
+                                {0, 1, 1, 0}, {0, -1, 1, 0}, {0, -1, -1, 0}, {0, 1, -1, 0}};
+    const QImage stored = upright.transformed(QTransform(m[o][0], m[o][1], m[o][2], m[o][3], 0, 0));
     // An Exif block with the one Orientation tag, right after the JPEG's start marker.
     QByteArray exif("\xff\xe1\x00\x22"
                     "Exif\0\0MM\0\x2a\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0\0\0\0\0\0\0\0",

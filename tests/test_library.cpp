@@ -103,38 +103,6 @@ private slots:
         game.choose("Mine", "me.jpg");
         QVERIFY(game->scelta_file);
     }
-
-    void newImageRestoresEveryStartUpDefault()
-    {
-        ProgramFolder folder;
-        folder.addPicture("Zoo", "x.jpg", gridPicture(400, 400, 4));
-        folder.addSongs();
-        Game game(folder);
-        Form1 &f = *game;
-        f.tessere[2]->trigger();
-        f.no->trigger();
-        f.fixno->trigger();
-        f.canzoni[9]->trigger();
-        game.choose("Zoo", "x.jpg");
-        QCOMPARE(f.Picture2.ubound(), 25);
-        game.media->calls.clear();
-        QTest::mouseClick(f.CMGame, Qt::LeftButton);
-        QCOMPARE(f.Picture2.ubound(), 0);
-        QCOMPARE(f.Picture1.ubound(), 0);
-        QVERIFY(f.tessere[3]->isChecked() && !f.tessere[2]->isChecked());
-        QVERIFY(f.yes->isChecked() && !f.no->isChecked() && f.fixyes->isChecked() && !f.fixno->isChecked());
-        QVERIFY(f.all->isChecked() && f.canzoni[1]->isChecked() && !f.canzoni[9]->isChecked());
-        QVERIFY(game.media->calls.contains("open inds_01.mid"));
-        QVERIFY(!f.CMNew->isEnabled() && !f.CMGame->isEnabled());
-        QVERIFY(f.Picture3->isHidden() && f.Label6->isHidden() && f.Label7->isHidden() && f.Label9->isHidden());
-        QCOMPARE(game.listed(f.List1), QStringList{"Zoo"});
-        QVERIFY(f.Timer1->Enabled());
-        for (int i = 1; i <= 6; ++i)
-            QVERIFY(f.Picture4.exists(i));
-        // And a new game can be chosen, with 100 tiles again.
-        game.choose("Zoo", "x.jpg");
-        QCOMPARE(f.Picture2.ubound(), 100);
-    }
 };
 
 QTEST_MAIN(TestLibrary)

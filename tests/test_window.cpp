@@ -48,9 +48,12 @@ class TestWindow : public QObject
 {
     Q_OBJECT
 private slots:
-    void startUpShowsTheDesignedWindowWithItsDefaults()
+    // At start-up and again after "New Image": the designed window, with every default back.
+    void startUpAndNewImageShowTheDesignedWindowWithItsDefaults()
     {
         ProgramFolder folder;
+        folder.addPicture("Zoo", "x.jpg", gridPicture(400, 400, 4));
+        folder.addSongs();
         Game game(folder);
         Form1 &f = *game;
         QCOMPARE(f.frameGeometry(), QRect(0, 0, 1024, 768));
@@ -63,23 +66,45 @@ private slots:
         QCOMPARE(captions, (QStringList{"&Images", "&Options", "&Music", "&About", "&N\u00B0 of tesserae", "&Help beep",
                                         "&Block on right positions", "M01oejjd", "New Image", "Reshuffle", "Quit",
                                         "Vareriz ver 2.0\n--------------------\n"}));
-        // 100 tiles of 15360 x 0.04124 = 633 twips (42 pixels), both play options on, sequential music.
-        QVERIFY(f.tessere[3]->isChecked() && !f.tessere[1]->isChecked() && !f.tessere[2]->isChecked());
-        QVERIFY(f.yes->isChecked() && !f.no->isChecked() && f.fixyes->isChecked() && !f.fixno->isChecked());
-        QVERIFY(f.all->isChecked() && !f.nomusic->isChecked());
-        QCOMPARE(f.Picture2[0]->size(), QSize(42, 42));
-        QCOMPARE(f.Picture1[0]->size(), QSize(42, 42));
-        QVERIFY(!f.CMNew->isEnabled() && !f.CMGame->isEnabled() && f.CMquit->isEnabled() && f.Timer1->Enabled());
-        for (QWidget *w :
-             QList<QWidget *>{f.Label6, f.Label7, f.Label9, f.LBLcongrat, f.Text2, f.Picture3, f.List1, f.File1})
-            QVERIFY(w->isHidden());
-        QVERIFY(f.Label1->isVisible() && f.Label8->isVisible() && f.Label5->isVisible() && f.MMC1->isVisible());
-        QVERIFY(game.messages.isEmpty());
         // Labels lie beneath every other control (children run from the bottom of the drawing order up).
         const QObjectList children = f.surface->children();
         const auto firstOther = std::find_if(children.begin(), children.end(),
                                              [](QObject *o) { return o->isWidgetType() && !qobject_cast<Label *>(o); });
         QVERIFY(std::none_of(firstOther, children.end(), [](QObject *o) { return qobject_cast<Label *>(o); }));
+        for (int round = 0; round < 2; ++round) {
+            // 100 tiles of 15360 x 0.04124 = 633 twips (42 pixels), both play options on, sequential
+            // music from the first song, the waiting animation running.
+            QVERIFY(f.tessere[3]->isChecked() && !f.tessere[1]->isChecked() && !f.tessere[2]->isChecked());
+            QVERIFY(f.yes->isChecked() && !f.no->isChecked() && f.fixyes->isChecked() && !f.fixno->isChecked());
+            QVERIFY(f.all->isChecked() && f.canzoni[1]->isChecked() && !f.canzoni[9]->isChecked());
+            QVERIFY(game.media->calls.contains("open inds_01.mid"));
+            QCOMPARE(f.Picture2[0]->size(), QSize(42, 42));
+            QCOMPARE(f.Picture1[0]->size(), QSize(42, 42));
+            QCOMPARE(f.Picture2.ubound() + f.Picture1.ubound(), 0);
+            QVERIFY(!f.CMNew->isEnabled() && !f.CMGame->isEnabled() && f.CMquit->isEnabled() && f.Timer1->Enabled());
+            for (QWidget *w :
+                 QList<QWidget *>{f.Label6, f.Label7, f.Label9, f.LBLcongrat, f.Text2, f.Picture3, f.List1, f.File1})
+                QVERIFY(w->isHidden());
+            QVERIFY(f.Label1->isVisible() && f.Label8->isVisible() && f.Label5->isVisible() && f.MMC1->isVisible());
+            for (int i = 1; i <= 6; ++i)
+                QVERIFY(f.Picture4.exists(i));
+            QCOMPARE(game.listed(f.List1), QStringList{"Zoo"});
+            QVERIFY(game.messages.isEmpty());
+            if (round == 1)
+                break;
+            // A game played with every option changed, then "New Image".
+            f.tessere[2]->trigger();
+            f.no->trigger();
+            f.fixno->trigger();
+            f.canzoni[9]->trigger();
+            game.choose("Zoo", "x.jpg");
+            QCOMPARE(f.Picture2.ubound(), 25);
+            for (int k = 1; k <= 25; ++k)
+                game.dropOnCell(k, k);
+            f.about->trigger();
+            game.media->calls.clear();
+            QTest::mouseClick(f.CMGame, Qt::LeftButton);
+        }
     }
 
     void theLayoutMatchesTheWorkedExample()
