@@ -44,9 +44,10 @@ int main(int argc, char **argv)
     form.nomusic->trigger();
     game.deal(16);
     QProcess rec;
-    pulse.startClient(rec, QStringLiteral("parec"), {QStringLiteral("--device=null.monitor"), QStringLiteral("--format=s16le"),
-                                        QStringLiteral("--rate=44100"), QStringLiteral("--channels=1"),
-                                        QStringLiteral("--latency-msec=5"), QStringLiteral("--raw")});
+    pulse.startClient(rec, QStringLiteral("parec"),
+                      {QStringLiteral("--device=null.monitor"), QStringLiteral("--format=s16le"),
+                       QStringLiteral("--rate=44100"), QStringLiteral("--channels=1"),
+                       QStringLiteral("--latency-msec=5"), QStringLiteral("--raw")});
     QByteArray samples;
     (void)QTest::qWaitFor([&] { return (samples += rec.readAllStandardOutput()).size() > 44100; },
                           5000); // a second of silence

@@ -252,10 +252,10 @@ public:
         env.insert("HOME", dir_.path());
         env.insert("PULSE_RUNTIME_PATH", dir_.path());
         server_.setProcessEnvironment(env);
-        server_.start("pulseaudio", {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
-                                     "--log-target=stderr", "-L",
-                                     "module-native-protocol-unix auth-anonymous=1 socket=" + dir_.filePath("native"),
-                                     "-L", "module-null-sink sink_name=null"});
+        server_.start("pulseaudio",
+                      {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "--log-target=stderr", "-L",
+                       "module-native-protocol-unix auth-anonymous=1 socket=" + dir_.filePath("native"), "-L",
+                       "module-null-sink sink_name=null"});
         return server_.waitForStarted() &&
                QTest::qWaitFor([&] { return client("pactl", {"info"}).contains("null"); }, 15000);
     }

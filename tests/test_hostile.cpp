@@ -40,7 +40,7 @@ void stillUsable(Game &game)
 QByteArray photo(const QImage &upright, int o)
 {
     // The inverse of each orientation's turn, as a matrix.
-    static const int m[9][4] = {{},           {1, 0, 0, 1},  {-1, 0, 0, 1}, {-1, 0, 0, -1}, {1, 0, 0, -1},
+    static const int m[9][4] = {{},           {1, 0, 0, 1},  {-1, 0, 0, 1},  {-1, 0, 0, -1}, {1, 0, 0, -1},
                                 {0, 1, 1, 0}, {0, -1, 1, 0}, {0, -1, -1, 0}, {0, 1, -1, 0}};
     const QImage stored = upright.transformed(QTransform(m[o][0], m[o][1], m[o][2], m[o][3], 0, 0));
     // An Exif block with the one Orientation tag, right after the JPEG's start marker.

@@ -133,32 +133,47 @@ private slots:
         QCOMPARE(f.Picture2[0]->width(), 42);
     }
 
-    void aboutTogglesAndManyClicksHideIt()
+    // Clicks around the window hide the About text, or close the lists, or both.
+    void aboutTogglesAndClicksAroundHideItOrCloseTheLists()
     {
         ProgramFolder folder;
+        folder.addPicture("Zoo", "x.jpg", gridPicture(100, 100, 4));
         Game game(folder);
         Form1 &f = *game;
         f.about->trigger();
         QVERIFY(f.Text2->isVisible());
         f.about->trigger();
         QVERIFY(f.Text2->isHidden());
-        const std::vector<std::pair<const char *, std::function<void()>>> hiders = {
-            {"the text itself", [&] { QTest::mouseClick(f.Text2->viewport(), Qt::LeftButton); }},
-            {"the olive bar", [&] { QTest::mouseClick(f.Label5, Qt::LeftButton, {}, QPoint(2, 2)); }},
-            {"the instruction strip", [&] { QTest::mouseClick(f.Label8, Qt::LeftButton); }},
-            {"the board frame", [&] { QTest::mouseClick(f.Label1, Qt::LeftButton); }},
-            {"the banner", [&] { f.LBLcongrat->show(), QTest::mouseClick(f.LBLcongrat, Qt::LeftButton); }},
-            {"the library label", [&] { f.Label9->show(), QTest::mouseClick(f.Label9, Qt::LeftButton); }},
-            {"the options menu", [&] { emit f.options->aboutToShow(); }},
-            {"the music menu", [&] { emit f.music->aboutToShow(); }},
-            {"the background, right button",
-             [&] { QTest::mousePress(f.surface, Qt::RightButton, {}, QPoint(1000, 600)); }},
+        struct Click {
+            const char *what;
+            std::function<void()> click;
+            bool hidesAbout, closesLists;
         };
-        for (const auto &[what, click] : hiders) {
-            f.about->trigger();
-            QVERIFY(f.Text2->isVisible());
-            click();
-            QVERIFY2(f.Text2->isHidden(), what);
+        const std::vector<Click> clicks = {
+            {"the text itself", [&] { QTest::mouseClick(f.Text2->viewport(), Qt::LeftButton); }, true, false},
+            {"the olive bar", [&] { QTest::mouseClick(f.Label5, Qt::LeftButton, {}, QPoint(2, 2)); }, true, false},
+            {"the instruction strip", [&] { QTest::mouseClick(f.Label8, Qt::LeftButton); }, true, true},
+            {"the board frame", [&] { QTest::mouseClick(f.Label1, Qt::LeftButton, {}, QPoint(300, 300)); }, true, true},
+            {"the banner", [&] { f.LBLcongrat->show(), QTest::mouseClick(f.LBLcongrat, Qt::LeftButton); }, true, false},
+            {"the library label", [&] { f.Label9->show(), QTest::mouseClick(f.Label9, Qt::LeftButton); }, true, false},
+            {"the options menu", [&] { emit f.options->aboutToShow(); }, true, false},
+            {"the music menu", [&] { emit f.music->aboutToShow(); }, true, false},
+            {"the background, right button",
+             [&] { QTest::mousePress(f.surface, Qt::RightButton, {}, QPoint(1000, 600)); }, true, false},
+            {"the background, middle button",
+             [&] { QTest::mousePress(f.surface, Qt::MiddleButton, {}, QPoint(900, 600)); }, false, true},
+            {"&Images", [&] { f.files->trigger(); }, false, true},
+        };
+        for (const Click &c : clicks) {
+            if (c.closesLists) {
+                f.files->trigger();
+                QVERIFY(game.clickListItem(f.List1, "Zoo"));
+            }
+            if (c.hidesAbout)
+                f.about->trigger();
+            QVERIFY2(f.Text2->isVisible() == c.hidesAbout && f.File1->isVisible() == c.closesLists, c.what);
+            c.click();
+            QVERIFY2(f.Text2->isHidden() && f.List1->isHidden() && f.File1->isHidden(), c.what);
         }
         // The banner's click hides only the About text, not itself.
         QVERIFY(f.LBLcongrat->isVisible());
