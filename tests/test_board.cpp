@@ -178,8 +178,10 @@ private slots:
         start(16);
         (beep ? f->yes : f->no)->trigger();
         (lock ? f->fixyes : f->fixno)->trigger();
+        (lock ? f->fixyes : f->fixno)->trigger(); // chosen twice: still one mark
         QCOMPARE(f->yes->isChecked(), beep);
         QCOMPARE(f->no->isChecked(), !beep);
+        QCOMPARE(f->fixyes->isChecked(), lock);
         QCOMPARE(f->fixno->isChecked(), !lock);
         game_->dropOnCell(2, 3); // wrong: neither counted nor signalled
         QCOMPARE(f->nTess, Integer(0));
@@ -188,6 +190,8 @@ private slots:
             game_->dropOnCell(k, k);
         QCOMPARE(f->nTess, Integer(15));
         QCOMPARE(game_->media->beeps, beep ? 15 : 0);
+        // The other lock option, chosen now, changes only later drops: the tiles placed keep their state.
+        (lock ? f->fixno : f->fixyes)->trigger();
         for (int k = 1; k <= 15; ++k)
             QCOMPARE(f->Picture2[k]->isEnabled(), !lock);
         QVERIFY(f->LBLcongrat->isHidden());
@@ -199,6 +203,7 @@ private slots:
             game_->dropOnCell(1, 1);
         QVERIFY(f->LBLcongrat->isHidden());
         game_->dropOnCell(16, 16);
+        QCOMPARE(f->Picture2[16]->isEnabled(), lock);
         QCOMPARE(f->nTess, Integer(16));
         QVERIFY(f->LBLcongrat->isVisible());
         QCOMPARE(game_->media->beeps, beep ? (lock ? 16 : 17) : 0);
@@ -208,20 +213,6 @@ private slots:
         QTest::mouseClick(f->LBLcongrat, Qt::LeftButton);
         QVERIFY(f->LBLcongrat->isVisible());
         QCOMPARE(f->nTess, Integer(16));
-    }
-
-    void optionsChangeOnlyLaterDrops()
-    {
-        start(16);
-        f->fixno->trigger();
-        game_->dropOnCell(1, 1);
-        f->fixyes->trigger();
-        f->fixyes->trigger(); // chosen twice: still one mark
-        QVERIFY(f->fixyes->isChecked() && !f->fixno->isChecked());
-        QVERIFY(f->Picture2[1]->isEnabled()); // not locked by the change
-        game_->dropOnCell(2, 2);
-        f->fixno->trigger();
-        QVERIFY(!f->Picture2[2]->isEnabled()); // nor unlocked
     }
 
     void reshuffleDealsAgainAndClearsThePlay()

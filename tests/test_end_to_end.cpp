@@ -249,28 +249,29 @@ private slots:
         QVERIFY(click(30, -10));
         for (const char *key : {"Down", "Return", "Tab", "End", "Return"})
             QVERIFY(desktop.act({"key", QString::fromLatin1(key)}));
-        // Find each tile in the tray by its colour, and carry it to its cell.
-        const int origin = 38, step = 106; // 1.224 x 465 twips, and the tile's side
-        const auto cell = [&](int k) {
-            return s + QPoint(origin + (k - 1) % 4 * step + step / 2, origin + (k - 1) / 4 * step + step / 2);
+        // The centre of tray place or board cell p: the tray from 0.57 W across, the board from 1.224 x
+        // 465 twips; both 1.224 x 465 twips down, in steps of the tile's side, 106 pixels.
+        const auto centre = [&](int x, int p) {
+            return s + QPoint(x + (p - 1) % 4 * 106 + 53, 38 + (p - 1) / 4 * 106 + 53);
         };
+        const auto cell = [&](int p) { return centre(38, p); };
+        // Each tray place shows a piece of its own, known by its colour.
+        QList<int> dealt;
         QImage shot;
-        for (int k = 1; k <= 16; ++k) {
-            QPoint sum;
-            int n = 0;
-            QVERIFY(QTest::qWaitFor(
-                [&] {
-                    shot = desktop.screenshot();
-                    sum = QPoint();
-                    n = 0;
-                    for (int y = s.y(); y < s.y() + 480; y += 3)
-                        for (int x = s.x() + 570; x < s.x() + 1020; x += 3)
-                            if (similar(shot.pixelColor(x, y), pieceColour(k, 4), 20))
-                                sum += QPoint(x, y), ++n;
-                    return n > 100;
-                },
-                15000));
-            const QPoint from = sum / n, to = cell(k);
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                shot = desktop.screenshot();
+                dealt.clear();
+                for (int p = 1; p <= 16; ++p)
+                    for (int k = 1; k <= 16; ++k)
+                        if (similar(shot.pixelColor(centre(584, p)), pieceColour(k, 4), 20))
+                            dealt << k;
+                return QSet<int>(dealt.begin(), dealt.end()).size() == 16 && dealt.size() == 16;
+            },
+            15000));
+        // Carry each to its cell.
+        for (int p = 1; p <= 16; ++p) {
+            const QPoint from = centre(584, p), to = cell(dealt[p - 1]);
             QStringList drag{"mousemove", QString::number(from.x()), QString::number(from.y()), "mousedown", "1"};
             for (int i = 1; i <= 6; ++i)
                 drag << "mousemove" << QString::number((from + (to - from) * i / 6).x())
