@@ -176,9 +176,9 @@ private slots:
         QFETCH(bool, beep);
         QFETCH(bool, lock);
         start(16);
+        // "yes", the start-up choice of both, stays chosen when chosen again.
         (beep ? f->yes : f->no)->trigger();
         (lock ? f->fixyes : f->fixno)->trigger();
-        (lock ? f->fixyes : f->fixno)->trigger(); // chosen twice: still one mark
         QCOMPARE(f->yes->isChecked(), beep);
         QCOMPARE(f->no->isChecked(), !beep);
         QCOMPARE(f->fixyes->isChecked(), lock);
@@ -190,8 +190,11 @@ private slots:
             game_->dropOnCell(k, k);
         QCOMPARE(f->nTess, Integer(15));
         QCOMPARE(game_->media->beeps, beep ? 15 : 0);
-        // The other lock option, chosen now, changes only later drops: the tiles placed keep their state.
-        (lock ? f->fixno : f->fixyes)->trigger();
+        // The other lock option, chosen now (twice: still one mark), changes only later drops: the tiles
+        // placed keep their state.
+        for (int twice = 0; twice < 2; ++twice)
+            (lock ? f->fixno : f->fixyes)->trigger();
+        QVERIFY(f->fixyes->isChecked() != lock && f->fixno->isChecked() == lock);
         for (int k = 1; k <= 15; ++k)
             QCOMPARE(f->Picture2[k]->isEnabled(), !lock);
         QVERIFY(f->LBLcongrat->isHidden());
