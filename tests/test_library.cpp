@@ -22,8 +22,14 @@ private slots:
         QVERIFY(f.List1->isVisible());
         for (int i = 1; i <= 6; ++i)
             QVERIFY(f.Picture4[i]->isHidden());
-        // (The keyboard's way through the lists is taken in the end-to-end game.)
+        // Escape closes them. (The keyboard's way through the lists is taken in the end-to-end game.)
+        QTest::keyClick(f.List1, Qt::Key_Escape);
+        QVERIFY(f.List1->isHidden());
         game.choose(QStringLiteral("Zoo"), QStringLiteral("x.jpg"));
+        // The keyboard is the game's: Return and Space do not end it.
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space})
+            QTest::keyClick(f.focusWidget(), key);
+        QVERIFY(f.isVisible() && f.scelta_file);
         // While a picture is on the board the lists do not open.
         f.files->trigger();
         QVERIFY(f.List1->isHidden());

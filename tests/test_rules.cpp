@@ -1,6 +1,8 @@
 // The board's rules on their own: where a dropped tile lands, where grid places lie, when a tile
-// stands right, and the deal.
+// stands right, and the deal; and the window's layout for windows of every shape.
 #include "board/rules.h"
+#include "platform/twips.h"
+#include "window/geometry.h"
 
 #include <QtTest>
 #include <algorithm>
@@ -35,7 +37,7 @@ private slots:
         QFETCH(double, left);
         QFETCH(double, top);
         QFETCH(int, cell);
-        QCOMPARE(rules::landing(left, top, L, R - L, step, 4).cell, cell);
+        QCOMPARE(rules::landing(left, top, L, L, R - L, step, 4).cell, cell);
     }
 
     // Every cell of every grid: a tile dropped just inside a cell's corner lands on that cell, and
@@ -46,7 +48,7 @@ private slots:
             const Integer s = Integer(std::lround(15360 * 0.04124 * 10 / side));
             for (int p = 1; p <= side * side; ++p) {
                 const rules::Corner c = rules::corner(p, side, L, L, s);
-                const rules::Landing l = rules::landing(c.left + 1, c.top + 1, L, R - L, s, side);
+                const rules::Landing l = rules::landing(c.left + 1, c.top + 1, L, L, R - L, s, side);
                 QCOMPARE(l.cell, p);
                 QVERIFY(rules::standsRight(p, l.DX, l.DY, side));
                 QVERIFY(!rules::standsRight(p % (side * side) + 1, l.DX, l.DY, side));
@@ -86,6 +88,56 @@ private slots:
         // Places beyond the count, and place 0, are left alone.
         QVERIFY(std::all_of(order.begin() + 1 + count, order.end(), [](Integer v) { return v == -7; }));
         QCOMPARE(order[0], Integer(-7));
+    }
+
+    void theLayoutFitsEveryWindow_data()
+    {
+        QTest::addColumn<QSize>("window"); // outer size in pixels, a menu bar of 25 and no frame
+        for (QSize s : {QSize(1024, 768), QSize(1366, 768), QSize(1920, 1080), QSize(2560, 1080), QSize(1280, 1024),
+                        QSize(1080, 1920), QSize(800, 600)})
+            QTest::addRow("%dx%d", s.width(), s.height()) << s;
+    }
+
+    void theLayoutFitsEveryWindow()
+    {
+        QFETCH(QSize, window);
+        const QRectF surface(0, 0, window.width() * 15.0, (window.height() - 25) * 15.0);
+        for (int side : {4, 5, 10}) {
+            const geometry::Layout l = geometry::arrange({QSizeF(window) * 15, surface.size()}, side * side);
+            // The grids as the window lays them out: whole pixels apart.
+            const double step = twips::fromPixels(twips::toPixels(l.Z)) * side;
+            const QRectF tray(l.tray, QSizeF(step, step)), cells(l.cells, QSizeF(step, step));
+            const geometry::Panel p = geometry::panel(l, QSizeF(40000, 40000));
+            const QList<QRectF> apart = {l.board, tray, p.frame, p.title, p.library, l.bar};
+            for (const QRectF &r : apart + QList<QRectF>{l.strip,
+                                                         l.banner,
+                                                         p.preview,
+                                                         l.music,
+                                                         l.newImage,
+                                                         l.quit,
+                                                         l.categories,
+                                                         l.pictures,
+                                                         {l.frames(5, 5), QSizeF(495, 495)}})
+                QVERIFY(surface.contains(r));
+            for (qsizetype i = 0; i < apart.size(); ++i)
+                for (qsizetype j = i + 1; j < apart.size(); ++j)
+                    QVERIFY2(!apart[i].intersects(apart[j]), qPrintable(QStringLiteral("%1 and %2").arg(i).arg(j)));
+            QVERIFY(l.board.contains(cells) && p.frame.contains(p.preview) && l.bar.contains(l.music));
+            QVERIFY(!l.strip.intersects(tray) && l.strip.left() == l.board.right());
+            if (window != QSize(1024, 768))
+                continue;
+            // The design's figures, exactly.
+            const auto same = [](const QRectF &a, const QRectF &b) {
+                return (a.topLeft() - b.topLeft()).manhattanLength() + std::abs(a.width() - b.width()) +
+                           std::abs(a.height() - b.height()) <
+                       1e-6;
+            };
+            QVERIFY(same(l.board, {460.8, 460.8, 6528, 6528}) && same(l.banner, {8371.2, 460.8, 6528, 652.8}));
+            QVERIFY(same(l.music, {890.88, 10022.4, 6643.2, 360}) && same(l.quit, {11962.88, 10042.4448, 2214.4, 360}));
+            QVERIFY(std::abs(l.newImage.left() - 7534.08) < 1e-6 && std::abs(l.reshuffle.left() - 9748.48) < 1e-6);
+            QCOMPARE(l.Z, Integer(std::lround(15360 * 0.4124 / side)));
+            QVERIFY(same(p.preview, {8401.92, 7641.6, 2042, 2042})); // a large picture shown at the design's size
+        }
     }
 };
 

@@ -5,6 +5,7 @@
 #include "platform/picture_box.h"
 #include "platform/twips.h"
 #include "window/form1.h"
+#include "window/geometry.h"
 
 void Form1::graphic_load()
 {
@@ -35,35 +36,65 @@ void Form1::graphic_load()
         }
 }
 
+// Cells first, then the tiles: each in its tray place, or on the cell it stands on. Tray and board
+// share one vertical origin, so that their rows line up.
 void Form1::disponi_celle()
 {
     wdt = num::CInt(twips::width(Picture2[1]));
     const Long s = side();
-    const double w = W();
-    const double l1Left = twips::left(Label1), l1Top = twips::top(Label1);
-    // Tray and board share one vertical origin, so that their rows line up.
-    for (int p = 1; p <= TessNum; ++p) {
-        PictureBox *tile = Picture2[tray_order[size_t(p)]];
-        tile->show();
-        const rules::Corner at = rules::corner(p, s, 0.57 * w, 1.224 * l1Top, wdt);
-        twips::move(tile, at.left, at.top);
-    }
+    const geometry::Layout l = arrangement();
     for (int p = 1; p <= TessNum; ++p) {
         PictureBox *cell = Picture1[p];
         cell->show();
-        const rules::Corner at = rules::corner(p, s, 1.224 * l1Left, 1.224 * l1Top, wdt);
+        const rules::Corner at = rules::corner(p, s, l.cells.x(), l.cells.y(), wdt);
         twips::move(cell, at.left, at.top);
     }
+    for (int p = 1; p <= TessNum; ++p) {
+        const int k = tray_order[size_t(p)];
+        PictureBox *tile = Picture2[k];
+        tile->show();
+        const rules::Corner at = rules::corner(p, s, l.tray.x(), l.tray.y(), wdt);
+        if (tile_cell[size_t(k)] > 0)
+            tile->move(Picture1[tile_cell[size_t(k)]]->pos());
+        else
+            twips::move(tile, at.left, at.top);
+    }
 
-    twips::move(Picture3, 0.547 * w, l1Top + 1.1 * twips::width(Label1));
+    // The preview, smaller where its place is smaller than the picture; its frame; the two captions.
+    const geometry::Panel panel = geometry::panel(l, twips::fromPixels(preview_.size()));
+    const QSize shown(twips::toPixels(panel.preview.width()), twips::toPixels(panel.preview.height()));
+    if (Picture3->picture().deviceIndependentSize().toSize() != shown) {
+        const qreal dpr = devicePixelRatioF();
+        QImage img = shown == preview_.size()
+                         ? preview_
+                         : preview_.scaled(shown * dpr, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        img.setDevicePixelRatio(shown == preview_.size() ? 1 : dpr);
+        Picture3->setPicture(img);
+        Picture3->fitToPicture();
+    }
+    twips::move(Picture3, panel.preview.topLeft());
     Picture3->show();
-    twips::setGeometry(Label6, 0.994 * twips::left(Picture3), l1Top + 1.0926 * twips::width(Label1),
-                       1.065 * twips::width(Picture3), 1.065 * twips::width(Picture3));
+    twips::setGeometry(Label6, panel.frame);
     Label6->lower();
     Label6->show();
-    twips::setGeometry(Label7, twips::left(Picture3) + 1.4 * twips::width(Picture3),
-                       twips::top(Label6) + 0.4 * twips::width(Label6), 0.25 * w, 1.38 * twips::height(MMC1));
+    twips::setGeometry(Label7, panel.title);
     Label7->show();
-    twips::setGeometry(Label9, 0.11 * w, twips::top(Label7), twips::width(Label7), 1.38 * twips::height(MMC1));
+    twips::setGeometry(Label9, panel.library);
     Label9->show();
+}
+
+// The board of a window that changed its size: tiles and cells take the new tile size, the pieces
+// are cut again at that size, and every tile keeps its place, on its cell or in the tray. A tile
+// being carried is given back.
+void Form1::fitBoard()
+{
+    drag_index = 0;
+    if (Picture2[1]->size() != Picture2[0]->size()) {
+        for (int i = 1; i <= TessNum; ++i) {
+            square(Picture2[i]);
+            square(Picture1[i]);
+        }
+        graphic_load();
+    }
+    disponi_celle();
 }

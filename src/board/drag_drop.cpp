@@ -21,15 +21,8 @@ void Form1::Picture2_MouseDown(Integer Index, int Button, int, double X, double 
     drag_top = num::CLng(twips::top(tile));
     if (tile->Tag == u"giocata")
         Interno = true;
-    // A tile on the board stands exactly on one cell: remember which, so that the cell it leaves
-    // is the one freed, whatever the size of the window.
-    drag_cell = 0;
-    if (Interno)
-        for (int c = 1; c <= TessNum; ++c)
-            if (Picture1[c]->pos() == tile->pos() && Picture1[c]->Tag == u"1") {
-                drag_cell = Integer(c);
-                break;
-            }
+    // The cell it leaves, if it stands on one: the cell freed when it lands on another.
+    drag_cell = Interno ? tile_cell[size_t(Index)] : Integer(0);
 }
 
 void Form1::Picture2_MouseMove(Integer, int Button, int, double X, double Y)
@@ -53,8 +46,8 @@ void Form1::Picture2_MouseUp(Integer, int Button, int, double, double)
         return;
     const auto giveBack = [&] { twips::move(tile, drag_left, drag_top); };
     const Long s = side();
-    const rules::Landing at =
-        rules::landing(twips::left(tile), twips::top(tile), twips::left(Label1), twips::width(Label1), wdt, s);
+    const rules::Landing at = rules::landing(twips::left(tile), twips::top(tile), twips::left(Label1),
+                                             twips::top(Label1), twips::width(Label1), wdt, s);
     if (at.cell == 0)
         return giveBack();
     DX = at.DX;
@@ -65,6 +58,7 @@ void Form1::Picture2_MouseUp(Integer, int Button, int, double, double)
     tile->move(cell->pos());
     tile->Tag = QStringLiteral("giocata");
     cell->Tag = QStringLiteral("1");
+    tile_cell[size_t(drag_index)] = Integer(at.cell);
     if (Interno && drag_cell > 0) {
         DX1 = Integer((drag_cell - 1) % s + 1);
         DY1 = Integer((drag_cell - 1) / s + 1);

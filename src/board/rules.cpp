@@ -16,14 +16,13 @@ Corner corner(int p, Long side, double originLeft, double originTop, Integer ste
     return {originLeft + Long(step) * at.col, originTop + Long(step) * at.row};
 }
 
-Landing landing(double left, double top, double frameLeft, double frameWidth, Integer step, Long side)
+Landing landing(double left, double top, double frameLeft, double frameTop, double frameWidth, Integer step, Long side)
 {
     Landing l;
-    if (left < frameLeft || frameLeft + frameWidth < left || top < frameLeft || frameLeft + frameWidth < top ||
-        step <= 0)
+    if (left < frameLeft || frameLeft + frameWidth < left || top < frameTop || frameTop + frameWidth < top || step <= 0)
         return l;
     const double col = num::Int((left - frameLeft) / step) + 1;
-    const double row = num::Int((top - frameLeft) / step) + 1;
+    const double row = num::Int((top - frameTop) / step) + 1;
     // The frame is a little larger than the grid: a corner beyond the last column or row names no cell.
     if (col > side || row > side)
         return l;

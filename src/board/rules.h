@@ -22,15 +22,15 @@ struct Corner {
 };
 Corner corner(int p, Long side, double originLeft, double originTop, Integer step);
 
-// Where a tile dropped with its top-left corner at (left, top) lands. The board frame is a square whose
-// top equals its left; a corner on its edges is inside. Steps are counted from the frame's own corner.
+// Where a tile dropped with its top-left corner at (left, top) lands. The board frame is a square; a
+// corner on its edges is inside. Steps are counted from the frame's own corner.
 // `cell` is 0 when the drop names no cell: outside the frame, or in the frame's margin beyond the
 // last column or row.
 struct Landing {
     Integer DX = 0, DY = 0; // 1-based column and row
     int cell = 0;
 };
-Landing landing(double left, double top, double frameLeft, double frameWidth, Integer step, Long side);
+Landing landing(double left, double top, double frameLeft, double frameTop, double frameWidth, Integer step, Long side);
 
 // A tile stands right when its number is the number of the cell it landed on.
 bool standsRight(int tile, Integer DX, Integer DY, Long side);

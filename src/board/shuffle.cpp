@@ -22,8 +22,10 @@ void Form1::CMNew_Click()
         Picture2[i]->setEnabled(true);
         Picture1[i]->Tag.clear();
     }
+    tile_cell.fill(0);
     nTess = 0;
     graphic_load();
     mescola();
     disponi_celle();
+    focusGame();
 }

@@ -7,8 +7,10 @@
 #include "platform/picture_loader.h"
 #include "platform/twips.h"
 #include "window/form1.h"
+#include "window/geometry.h"
 
 #include <QDir>
+#include <QScreen>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -18,16 +20,8 @@
 
 namespace {
 
-// The preview's size as designed; a model picture much larger than this would cover the board.
-const QSize previewDesign(twips::toPixels(2046), twips::toPixels(2042));
-
-QImage fitPreview(const QImage &img)
-{
-    const QSize limit = previewDesign * 3 / 2;
-    if (img.width() > limit.width() || img.height() > limit.height())
-        return img.scaled(previewDesign, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    return img;
-}
+// The preview is kept at no more than this size: enough for the largest screen's place for it.
+const QSize previewKept(600, 600);
 
 } // namespace
 
@@ -42,9 +36,12 @@ void Form1::File1_Click()
     const QString picturePath = paths::join(folder, fileName);
 
     // The picture is read, and judged, before anything changes: a picture that cannot make a board
-    // is refused and the window stays as it was.
+    // is refused and the window stays as it was. It is decoded with the detail of the largest board
+    // this screen can hold, so that the tiles stay sharp when the window grows.
     const Long s = side();
-    const int tilePixels = int(Picture2[0]->width() * devicePixelRatioF());
+    const QSizeF screenSize = twips::fromPixels(screen()->availableGeometry().size());
+    const Integer largest = std::max(Z, geometry::arrange({screenSize, screenSize}, TessNum).Z);
+    const int tilePixels = int(std::ceil(twips::toPixels(largest) * devicePixelRatioF()));
     QString why;
     if (!PictureClip1.load(picturePath, QSize(tilePixels * s, tilePixels * s), &why)) {
         tell(QStringLiteral("The picture \"%1\" cannot be used: %2.").arg(fileName, why));
@@ -67,11 +64,12 @@ void Form1::File1_Click()
     model = folder + QStringLiteral("/model/") + base + QStringLiteral(".mod");
     Label7->setText(base);
     // Without a readable model the preview is made from the picture itself.
-    QImage preview = picture::load(paths::resolve(folder, QStringLiteral("model/") + base + QStringLiteral(".mod")));
-    if (preview.isNull())
-        preview = PictureClip1.heldImage().scaled(previewDesign, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    Picture3->setPicture(fitPreview(preview));
-    Picture3->fitToPicture();
+    preview_ = picture::load(paths::resolve(folder, QStringLiteral("model/") + base + QStringLiteral(".mod")));
+    if (preview_.isNull())
+        preview_ = PictureClip1.heldImage();
+    if (preview_.width() > previewKept.width() || preview_.height() > previewKept.height())
+        preview_ = preview_.scaled(previewKept, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    Picture3->setPicture(QPixmap()); // the layout shows the new preview at the size its place allows
 
     List1->hide();
     File1->hide();
@@ -87,6 +85,7 @@ void Form1::File1_Click()
     }
     for (int i = 1; i <= TessNum; ++i)
         Picture1.load(i);
+    tile_cell.fill(0);
     scelta_file = true;
     endAnimation();
     CMNew->setEnabled(true);
@@ -94,6 +93,7 @@ void Form1::File1_Click()
     graphic_load();
     mescola();
     disponi_celle();
+    focusGame();
 }
 
 void Form1::CMGame_Click()
@@ -106,6 +106,7 @@ void Form1::CMGame_Click()
     Form_Load();
     if (startedWell_)
         Form_Activate();
+    focusGame();
 }
 
 // Tiles, cells and frames go in index order; the picture held for cutting is let go too.
@@ -118,6 +119,8 @@ void Form1::destroyBoard()
     for (int i = 1; i <= 6; ++i)
         Picture4.unload(i);
     PictureClip1.clear();
+    preview_ = QImage();
+    tile_cell.fill(0);
     drag_index = 0;
 #ifdef __GLIBC__
     // A picture and its tiles are many megabytes; hand what they held back to the system, so that a

@@ -50,5 +50,17 @@ inline void setGeometry(QWidget *w, double l, double t, double wd, double h)
 {
     w->setGeometry(toPixels(l), toPixels(t), toPixels(wd), toPixels(h));
 }
+inline void setGeometry(QWidget *w, const QRectF &r)
+{
+    setGeometry(w, r.left(), r.top(), r.width(), r.height());
+}
+inline void move(QWidget *w, QPointF p)
+{
+    move(w, p.x(), p.y());
+}
+inline QSizeF fromPixels(QSize s)
+{
+    return QSizeF(fromPixels(s.width()), fromPixels(s.height()));
+}
 
 } // namespace twips

@@ -6,6 +6,7 @@
 #include "platform/twips.h"
 #include "platform/vb_timer.h"
 #include "window/form1.h"
+#include "window/geometry.h"
 #include "window/looks.h"
 
 void Form1::Timer1_Timer()
@@ -37,9 +38,10 @@ void Form1::animationStep()
         const int c = int(rng_.Rnd() * 6);
         const int r = int(rng_.Rnd() * 6);
         bool failed = false;
+        const QPointF place = arrangement().frames(c, r);
         for (int j = 1; j <= 6; ++j) {
             if (PictureBox *f = Picture4[j])
-                twips::move(f, W() * 0.04 + W() * 0.065 * c, W() * 0.04 + W() * 0.065 * r);
+                twips::move(f, place);
             else
                 failed = true;
         }

@@ -46,6 +46,10 @@ QPushButton *makeButton(QWidget *parent, const QString &caption, double l, doubl
     auto *b = new QPushButton(caption, parent);
     twips::setGeometry(b, l, t, w, h);
     b->setFont(looks::font(QStringLiteral("Arial"), 12, true));
+    // A click leaves the keyboard where it was: only Tab brings it to a button, whose Return or
+    // Space then presses it.
+    b->setFocusPolicy(Qt::TabFocus);
+    b->setAutoDefault(true);
     return b;
 }
 
@@ -70,6 +74,8 @@ Form1::Form1(Form1Context context) : context_(std::move(context))
     MMC1->setRestAfterFailures(canzoni.ubound());
     // The window takes its size from the screen, not from what its menu bar and controls would like.
     layout()->setSizeConstraint(QLayout::SetNoConstraint);
+    // Below this, the buttons' captions and the tiles would no longer read.
+    setMinimumSize(640, 480);
     connect(screen(), &QScreen::availableGeometryChanged, this, &Form1::fitToScreen);
     clock_.setInterval(clockStepMs);
     connect(&clock_, &QTimer::timeout, this, &Form1::animationStep);
@@ -95,6 +101,7 @@ void Form1::buildControls()
     surface->setFont(looks::font(QStringLiteral("MS Sans Serif"), 8.25));
     setCentralWidget(surface);
     surface->installEventFilter(this);
+    surface->setFocusPolicy(Qt::ClickFocus);
     resize(twips::toPixels(12132), twips::toPixels(9948));
 
     Timer1 = new VbTimer(this);
@@ -140,7 +147,8 @@ void Form1::buildControls()
     File1 = new FileListBox(surface);
     twips::setGeometry(File1, 0, 2760, 2772, 2712);
     File1->hide();
-    // Return and Enter choose the highlighted line as a click does; Tab moves between the lists.
+    // Return and Enter choose the highlighted line as a click does, Escape closes the lists; Tab moves
+    // between them.
     List1->installEventFilter(this);
     File1->installEventFilter(this);
     setTabOrder(List1, File1);
@@ -216,7 +224,9 @@ void Form1::wireHandlers()
 
 bool Form1::eventFilter(QObject *watched, QEvent *e)
 {
-    if (watched == surface && e->type() == QEvent::MouseButtonPress) {
+    if (watched == surface && e->type() == QEvent::Resize) {
+        Form_Resize();
+    } else if (watched == surface && e->type() == QEvent::MouseButtonPress) {
         auto *me = static_cast<QMouseEvent *>(e);
         Form_MouseDown(buttonMask(me->button()), shiftMask(me->modifiers()), me->position().x() * twips::perPixel,
                        me->position().y() * twips::perPixel);
@@ -224,6 +234,11 @@ bool Form1::eventFilter(QObject *watched, QEvent *e)
         Text2_Click();
     } else if ((watched == List1 || watched == File1) && e->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(e)->key();
+        if (key == Qt::Key_Escape) {
+            Label1_Click();
+            surface->setFocus();
+            return true;
+        }
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) && static_cast<QListWidget *>(watched)->currentItem()) {
             if (watched == List1)
                 List1_Click();

@@ -5,6 +5,7 @@
 #include "platform/numbers.h"
 #include "platform/picture_clip.h"
 #include "platform/vb_random.h"
+#include "window/geometry.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
@@ -104,6 +105,8 @@ public:
 
     // ---- layout (layout.cpp) ------------------------------------------------------------------
     void Form_Resize();
+    // Where every part stands in the window as it is now.
+    geometry::Layout arrangement() const;
 
     // ---- waiting animation (animation.cpp) ----------------------------------------------------
     void Timer1_Timer();
@@ -165,8 +168,14 @@ private:
     void wireHandlers();
     void tell(const QString &message);
     bool loadFrames();
-    // Sizes the tile and cell templates for the current tile count (start-up and the tile-count option).
+    // Sizes the tile and cell templates for the current tile count and window.
     void sizeTemplates();
+    // Makes a tile or a cell Z twips square, its inner scale Z units across and down.
+    void square(PictureBox *box) const;
+    void fitBoard();
+    // Gives the keyboard to the game itself, where Return and Space cannot end it.
+    void focusGame();
+    static bool placesItself();
     // The window manager's frame around the window; nothing until it has framed the window.
     QMargins frameMargins() const;
     void fitToScreen();
@@ -189,6 +198,9 @@ private:
     Long drag_left = 0, drag_top = 0;
     // The cell a tile was picked up from (0 for the tray); known exactly at the press.
     Integer drag_cell = 0;
+    // The cell each tile stands on; 0 while it is in the tray.
+    std::array<Integer, 101> tile_cell{};
+    QImage preview_; // the chosen picture's preview, as loaded
 
     struct Animation {
         bool running = false;

@@ -1,10 +1,15 @@
-// The window's layout: every fixed part placed as a fraction of the window's size.
+// The window's layout: every part placed for the window's current size, the board included, and the
+// window itself fitted to the screen where the platform lets a window place itself.
+#include "platform/file_list.h"
 #include "platform/label.h"
 #include "platform/mmcontrol.h"
+#include "platform/picture_box.h"
 #include "platform/twips.h"
 #include "window/form1.h"
 #include "window/looks.h"
 
+#include <QGuiApplication>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -16,6 +21,11 @@ const char *const instructions = "       Select the   number of   tesserae in   
                                  "                        then        choose the Image.";
 }
 
+geometry::Layout Form1::arrangement() const
+{
+    return geometry::arrange({QSizeF(W(), H()), twips::fromPixels(surface->size())}, TessNum);
+}
+
 void Form1::Form_Resize()
 {
     if (isMinimized()) {
@@ -23,14 +33,13 @@ void Form1::Form_Resize()
         return;
     }
     MMC1->setCommand(QStringLiteral("play"));
-    const double w = W(), h = H();
+    const geometry::Layout l = arrangement();
 
-    twips::setGeometry(Label1, w * 0.03, w * 0.03, w * 0.425, w * 0.425);
-    twips::setGeometry(LBLcongrat, w * 0.545, twips::top(Label1), twips::width(Label1), twips::height(Label1) * 0.1);
-    twips::move(Text2, w * 0.105, 0);
+    twips::setGeometry(Label1, l.board);
+    twips::setGeometry(LBLcongrat, l.banner);
+    twips::move(Text2, l.about.topLeft());
 
-    twips::move(Label8, twips::left(Label1) + twips::width(Label1), twips::top(Label1));
-    twips::setHeight(Label8, twips::height(Label1));
+    twips::setGeometry(Label8, l.strip);
     Label8->setBackground(looks::black);
     Label8->setForeground(Qt::white);
     QFont f = Label8->font();
@@ -40,28 +49,26 @@ void Form1::Form_Resize()
     Label8->setFont(f);
     Label8->setText(QString(100, u' ') + QString::fromLatin1(instructions));
 
-    twips::setWidth(MMC1, w * 0.4325);
-    twips::move(MMC1, w * 0.058, h * 0.87);
+    twips::setGeometry(MMC1, l.music);
     MMC1->setWait(false);
     MMC1->show();
+    twips::setGeometry(CMGame, l.newImage);
+    twips::setGeometry(CMNew, l.reshuffle);
+    twips::setGeometry(CMquit, l.quit);
+    twips::setGeometry(Label5, l.bar);
+    twips::move(List1, l.categories.topLeft());
+    twips::move(File1, l.pictures.topLeft());
 
-    const double row = twips::top(MMC1) * 1.002;
-    const double after = twips::left(MMC1) + twips::width(MMC1);
-    twips::setWidth(CMGame, twips::width(MMC1) / 3);
-    twips::move(CMGame, after, row);
-    twips::setWidth(CMNew, twips::width(MMC1) / 3);
-    twips::move(CMNew, after + twips::width(CMGame), row);
-    twips::setWidth(CMquit, twips::width(MMC1) / 3);
-    twips::move(CMquit, after + twips::width(CMGame) + twips::width(CMNew), row);
-
-    twips::setGeometry(Label5, twips::left(MMC1) * 0.932, twips::top(MMC1) * 0.995, twips::width(MMC1) * 1.012 * 2,
-                       twips::height(MMC1) * 1.35);
+    // The tiles follow the board's size: the next board's, and the one in play.
+    if (l.Z != Z)
+        sizeTemplates();
+    if (scelta_file)
+        fitBoard();
 }
 
 void Form1::resizeEvent(QResizeEvent *e)
 {
     QMainWindow::resizeEvent(e);
-    Form_Resize();
     if (frameMargins() != fittedFrame_)
         fitToScreen();
 }
@@ -78,6 +85,13 @@ QMargins Form1::frameMargins() const
     return windowHandle() ? windowHandle()->frameMargins() : QMargins();
 }
 
+// Under Wayland a window can neither place itself nor learn the size of its frame or of the panels:
+// it asks to be maximised and takes whatever size the compositor gives it.
+bool Form1::placesItself()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 // A window manager frames the window only after it is shown, and may frame it anew (a restore, another
 // theme); a panel may come or go. Each time, the whole window, frame included, is fitted again into the
 // area the panels leave free, and laid out from that outer size. A window the player moved keeps its
@@ -85,7 +99,7 @@ QMargins Form1::frameMargins() const
 void Form1::fitToScreen()
 {
     // A window the player maximised or made full screen is the window manager's to place.
-    if (isMinimized() || isMaximized() || isFullScreen() || !screen())
+    if (!placesItself() || isMinimized() || isMaximized() || isFullScreen() || !screen())
         return;
     fittedFrame_ = frameMargins();
     const QRect inner = screen()->availableGeometry().marginsRemoved(fittedFrame_);

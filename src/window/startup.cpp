@@ -11,25 +11,34 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 
 void Form1::Form_Load()
 {
-    // The window, its frame included, takes the whole of the screen that panels leave free; each
-    // change of size lays it out. The frame is known once a window manager has framed the window
-    // (fitToScreen then fits it again); until then it counts as nothing.
-    const QRect area = screen()->availableGeometry();
-    const QMargins frame = frameMargins();
-    resize(area.width() - frame.left() - frame.right(), height());
-    Form_Resize();
-    resize(width(), area.height() - frame.top() - frame.bottom());
-    Form_Resize();
-    move(area.x() + area.width() / 2 - frameGeometry().width() / 2,
-         area.y() + area.height() / 2 - frameGeometry().height() / 2);
-    fittedFrame_ = frame;
+    if (placesItself()) {
+        // The window, its frame included, takes the whole of the screen that panels leave free; each
+        // change of size lays it out (that of a window not yet shown, once it is). The frame is known
+        // once a window manager has framed the window (fitToScreen then fits it again); until then it
+        // counts as nothing.
+        const QRect area = screen()->availableGeometry();
+        const QMargins frame = frameMargins();
+        resize(area.width() - frame.left() - frame.right(), area.height() - frame.top() - frame.bottom());
+        move(area.x() + area.width() / 2 - frameGeometry().width() / 2,
+             area.y() + area.height() / 2 - frameGeometry().height() / 2);
+        fittedFrame_ = frame;
+    } else if (!isVisible()) {
+        // Maximised, it fills what the panels leave free. Restored, it asks for three quarters of
+        // the screen, which the panels leave free on any desktop.
+        resize(screen()->availableGeometry().size() * 3 / 4);
+        setWindowState(Qt::WindowMaximized);
+    }
 
+    // A window not yet shown sizes its surface only when asked; the tiles' size below depends on it.
+    layout()->invalidate();
+    layout()->activate();
     nTess = 0;
     Picture3->hide();
     Label6->hide();
@@ -81,20 +90,24 @@ bool Form1::loadFrames()
         }
         frame->setPicture(img);
         frame->fitToPicture();
-        twips::move(frame, W() * 0.105, W() * 0.105);
+        twips::move(frame, arrangement().framesAtStart());
     }
     return true;
 }
 
 void Form1::sizeTemplates()
 {
-    Z = num::CInt(W() * 0.04124 * 10 / std::sqrt(double(TessNum)));
-    for (PictureBox *tpl : {Picture2[0], Picture1[0]}) {
-        twips::setWidth(tpl, Z);
-        twips::setHeight(tpl, Z);
-        tpl->ScaleWidth = Z;
-        tpl->ScaleHeight = Z;
-    }
+    Z = arrangement().Z;
+    for (PictureBox *tpl : {Picture2[0], Picture1[0]})
+        square(tpl);
+}
+
+void Form1::square(PictureBox *box) const
+{
+    twips::setWidth(box, Z);
+    twips::setHeight(box, Z);
+    box->ScaleWidth = Z;
+    box->ScaleHeight = Z;
 }
 
 void Form1::Form_Activate()
@@ -112,6 +125,11 @@ void Form1::start()
     Form_Load();
     if (startedWell_)
         Form_Activate();
+}
+
+void Form1::focusGame()
+{
+    surface->setFocus();
 }
 
 void Form1::about_Click()

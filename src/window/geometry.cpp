@@ -1,0 +1,88 @@
+#include "window/geometry.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace geometry {
+
+namespace {
+
+// Sizes the design keeps, whatever the window: the music control's and the buttons' height, the
+// strip's width, the About text's and the lists' sizes, and the preview's place as drawn.
+constexpr double rowHeight = 360, stripWidth = 1575, previewWidth = 2046, previewHeight = 2042;
+const QSizeF aboutSize(3372, 1452), listSize(2772, 2712);
+constexpr double picturesTop = 2760;
+// Half a pixel, in twips: what rounding to whole pixels may add to a place or a size.
+constexpr double halfPixel = 7.5;
+
+} // namespace
+
+Layout arrange(Window window, int tiles)
+{
+    const double w = window.inner.width(), h = window.inner.height();
+    // The design's width: the window's, or less on a window wider than 4:3 ...
+    double W = std::min(window.outer.width(), window.outer.height() * 4 / 3);
+    // ... or less again where the surface could not hold the tray (0.9824 W, plus a tile's rounding
+    // per column), the olive bar (its top at 0.87 x 0.995 of the height, 1.35 rows high) or the
+    // buttons (at 0.87 x 1.002 of the height, one row high).
+    W = std::min({W, (w - 20 * halfPixel) / (0.57 + 0.4124),
+                  (h - 1.35 * rowHeight - 2 * halfPixel) / (0.75 * 0.87 * 0.995),
+                  (h - rowHeight - 2 * halfPixel) / (0.75 * 0.87 * 1.002)});
+    W = std::max(W, 0.0);
+    const double H = W * 3 / 4;
+    Layout l;
+    l.area = QRectF(std::max(0.0, (w - W) / 2), std::max(0.0, (h - H) / 2), W, H);
+    const QPointF o = l.area.topLeft();
+
+    l.board = QRectF(o.x() + W * 0.03, o.y() + W * 0.03, W * 0.425, W * 0.425);
+    l.banner = QRectF(o.x() + W * 0.545, l.board.top(), l.board.width(), l.board.height() * 0.1);
+    l.about = QRectF(QPointF(o.x() + W * 0.105, o.y()), aboutSize);
+    l.Z = num::CInt(W * 0.04124 * 10 / std::sqrt(double(tiles)));
+    l.tray = QPointF(o.x() + 0.57 * W, o.y() + 1.224 * W * 0.03);
+    l.cells = QPointF(o.x() + 1.224 * W * 0.03, l.tray.y());
+    // The strip stands against the board's right edge, as tall as the board; never over the tray.
+    l.strip =
+        QRectF(l.board.right(), l.board.top(), std::min(stripWidth, l.tray.x() - l.board.right()), l.board.height());
+
+    // The music control, the three buttons after it, and the olive bar behind them all.
+    l.music = QRectF(o.x() + W * 0.058, o.y() + H * 0.87, W * 0.4325, rowHeight);
+    const double button = l.music.width() / 3, row = o.y() + H * 0.87 * 1.002;
+    l.newImage = QRectF(l.music.right(), row, button, rowHeight);
+    l.reshuffle = l.newImage.translated(button, 0);
+    l.quit = l.reshuffle.translated(button, 0);
+    l.bar = QRectF(o.x() + W * 0.058 * 0.932, o.y() + H * 0.87 * 0.995, l.music.width() * 1.012 * 2, rowHeight * 1.35);
+
+    // The lists keep their place in the top-left corner of the design, over the board.
+    l.categories = QRectF(o, listSize);
+    l.pictures = QRectF(o + QPointF(0, picturesTop), listSize);
+    return l;
+}
+
+QPointF Layout::framesAtStart() const
+{
+    return area.topLeft() + QPointF(area.width() * 0.105, area.width() * 0.105);
+}
+
+QPointF Layout::frames(int c, int r) const
+{
+    const double W = area.width();
+    return area.topLeft() + QPointF(W * 0.04 + W * 0.065 * c, W * 0.04 + W * 0.065 * r);
+}
+
+Panel panel(const Layout &l, QSizeF picture)
+{
+    const double W = l.area.width(), scale = W / 15360;
+    QSizeF shown = picture;
+    if (shown.width() > previewWidth * scale || shown.height() > previewHeight * scale)
+        shown.scale(previewWidth * scale, previewHeight * scale, Qt::KeepAspectRatio);
+    const double board = l.board.width();
+    Panel p;
+    p.preview = QRectF(QPointF(l.area.left() + 0.547 * W, l.board.top() + 1.1 * board), shown);
+    const double frame = 1.065 * shown.width();
+    p.frame = QRectF(l.area.left() + 0.994 * 0.547 * W, l.board.top() + 1.0926 * board, frame, frame);
+    p.title = QRectF(p.preview.left() + 1.4 * shown.width(), p.frame.top() + 0.4 * frame, 0.25 * W, 1.38 * rowHeight);
+    p.library = QRectF(l.area.left() + 0.11 * W, p.title.top(), p.title.width(), p.title.height());
+    return p;
+}
+
+} // namespace geometry

@@ -1,0 +1,36 @@
+#pragma once
+// Where every control of the window stands, apart from any widget. The design is drawn for a 4:3
+// window, as fractions of its width; a window of any other shape gets the design at the size of the
+// largest 4:3 area it holds, centred, so that nothing falls off the window or under the button row.
+// All in twips.
+#include "platform/numbers.h"
+
+#include <QRectF>
+
+namespace geometry {
+
+// The window's outer size (frame included), which the design's fractions read, and the size of its
+// inner surface, where the controls stand.
+struct Window {
+    QSizeF outer, inner;
+};
+
+struct Layout {
+    QRectF area; // the 4:3 area the design is drawn in: its width is the design's window width
+    QRectF board, banner, strip, about, music, newImage, reshuffle, quit, bar, categories, pictures;
+    Integer Z = 0;       // side of a tile and of a cell
+    QPointF tray, cells; // the first tray place and the first cell; the others follow Z apart
+    // Where the waiting animation's frames stand: at start-up, and on column c, row r of its grid.
+    QPointF framesAtStart() const;
+    QPointF frames(int c, int r) const;
+};
+Layout arrange(Window window, int tiles);
+
+// The preview of the chosen picture under the tray, its white frame and the two captions. A preview
+// picture larger than its place is shown smaller, keeping its proportions.
+struct Panel {
+    QRectF preview, frame, title, library;
+};
+Panel panel(const Layout &layout, QSizeF picture);
+
+} // namespace geometry
