@@ -3,6 +3,8 @@
 // window, frame included, inside the area that panels leave free, at start and after minimise and
 // restore; a whole game played with the mouse and the keyboard on a picture of the player's own
 // folder; closing from the window manager.
+#include "board/rules.h"
+#include "platform/twips.h"
 #include "support.h"
 
 #include <QProcess>
@@ -116,27 +118,33 @@ struct Desktop {
         id = id.section(u'\n', 0, 0);
         return QTest::qWaitFor([&] { return surface(id).y() >= 0; }, 30000) ? id : QString();
     }
-    // The top-left corner of the window's surface, below the menu bar, found from the white board
-    // frame that stands 0.03 W into it; y is -1 until the window has painted. It is looked for at
-    // 0.43 W across, right of the grid where the waiting animation flashes its frames.
+    // The top-left corner of the window's surface, below the menu bar: the first row of the window's
+    // own colour down its left edge; y is -1 until the window has painted.
     QPoint surface(const QString &id)
     {
         const QRect c = client(id);
         const QImage shot = screenshot();
-        const int x = c.x() + qRound(c.width() * 0.43);
         for (int y = c.y(); y < c.y() + 120; ++y)
-            if (shot.pixelColor(x, y) == QColor(Qt::white) && shot.pixelColor(x, y + 100) == QColor(Qt::white))
-                return QPoint(c.x(), y - qRound(frame(id).width() * 0.03));
+            if (shot.pixelColor(c.x() + 2, y) == QColor(192, 192, 0))
+                return QPoint(c.x(), y);
         return QPoint(c.x(), -1);
     }
+    // Where the game lays out its parts for the window as it now is, in twips from the surface's corner.
+    geometry::Layout layout(const QString &id, QPoint surface)
+    {
+        const QRect c = client(id);
+        return geometry::arrange(
+            {twips::fromPixels(frame(id).size()), twips::fromPixels(QSize(c.width(), c.bottom() + 1 - surface.y()))},
+            16);
+    }
     // The top of the olive bar behind the music control and the buttons: the first row below the
-    // board that is not the window's own colour.
+    // board, down the window's middle, that is not the window's own colour.
     int barTop(const QString &id)
     {
         const QRect c = client(id);
         const QImage shot = screenshot();
         for (int y = c.top() + c.height() * 3 / 4; y < c.bottom(); ++y)
-            if (shot.pixelColor(c.x() + c.width() / 10, y) != QColor(192, 192, 0))
+            if (shot.pixelColor(c.center().x(), y) != QColor(192, 192, 0))
                 return y;
         return -1;
     }
@@ -198,9 +206,12 @@ private slots:
         QTest::addColumn<QSize>("screen");
         QTest::addColumn<int>("panel");
         QTest::addColumn<bool>("fromPackage"); // or from the build tree, with the library beside it
-        QTest::newRow("1024 x 768, a whole game") << QSize(1024, 768) << 0 << true;
-        QTest::newRow("1366 x 768") << QSize(1366, 768) << 0 << false;
-        QTest::newRow("1024 x 768, a panel of 40 at the bottom") << QSize(1024, 768) << 40 << true;
+        QTest::addColumn<bool>("game");        // a whole game, resized to 800 x 600 half-way
+        QTest::newRow("1024 x 768, a whole game") << QSize(1024, 768) << 0 << true << true;
+        QTest::newRow("1366 x 768") << QSize(1366, 768) << 0 << false << true;
+        QTest::newRow("1920 x 1080") << QSize(1920, 1080) << 0 << false << true;
+        QTest::newRow("2560 x 1080") << QSize(2560, 1080) << 0 << false << true;
+        QTest::newRow("1024 x 768, a panel of 40 at the bottom") << QSize(1024, 768) << 40 << true << false;
     }
 
     void theWindowFitsTheFreeAreaAndAWholeGameIsPlayed()
@@ -208,12 +219,13 @@ private slots:
         QFETCH(QSize, screen);
         QFETCH(int, panel);
         QFETCH(bool, fromPackage);
+        QFETCH(bool, game);
         Desktop desktop(screen, panel);
         const QRect area = desktop.workArea();
         QCOMPARE(area, QRect(QPoint(0, 0), screen - QSize(0, panel)));
         desktop.env.insert(player);
-        QProcess game;
-        const QString id = desktop.launch(game, fromPackage ? installed : QStringLiteral(GAME));
+        QProcess process;
+        const QString id = desktop.launch(process, fromPackage ? installed : QStringLiteral(GAME));
         QVERIFY2(!id.isEmpty(), "the window did not appear");
         // The whole window, frame included, fills the free area, at start and after minimise and
         // restore, with the button row where it was.
@@ -224,54 +236,84 @@ private slots:
         QVERIFY(desktop.act({"windowminimize", id}));
         QVERIFY(desktop.act({"windowactivate", id}));
         QVERIFY(QTest::qWaitFor([&] { return desktop.frame(id) == area && desktop.barTop(id) == bar; }, 15000));
-        if (screen.width() != 1024 || panel) {
+        if (!game) {
             // The window manager's close request ends the game.
             desktop.run("wmctrl", {"-i", "-c", id});
-            QVERIFY(game.state() == QProcess::NotRunning || game.waitForFinished(30000));
-            QCOMPARE(game.exitStatus(), QProcess::NormalExit);
-            QCOMPARE(game.exitCode(), 0);
+            QVERIFY(process.state() == QProcess::NotRunning || process.waitForFinished(30000));
+            QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(process.exitCode(), 0);
             return;
         }
-        const QPoint s = desktop.surface(id); // W = 1024: every place below is a fraction of it
-        const QImage first = desktop.screenshot();
-        QCOMPARE(first.pixelColor(s + QPoint(30, 200)), QColor(192, 192, 0));
-        QCOMPARE(first.pixelColor(s + QPoint(31, 200)), QColor(Qt::white));
-        QCOMPARE(first.pixelColor(s + QPoint(465, 465)), QColor(Qt::white));
-        QCOMPARE(first.pixelColor(s + QPoint(200, 466)), QColor(192, 192, 0));
-        const auto click = [&](int x, int y) {
-            return desktop.act({"mousemove", QString::number(s.x() + x), QString::number(s.y() + y), "click", "1"});
+        QPoint s = desktop.surface(id);
+        geometry::Layout l = desktop.layout(id, s);
+        const auto px = [&](QPointF twipsFromSurface) {
+            return s + QPoint(twips::toPixels(twipsFromSurface.x()), twips::toPixels(twipsFromSurface.y()));
+        };
+        const auto click = [&](QPoint at) {
+            return desktop.act({"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"});
         };
         // Options, N° of tesserae, 16 with the keyboard; Images; then with the keyboard too the
         // player's own category, Colours, just below Cities, and its picture.
-        QVERIFY(click(90, -10));
+        QVERIFY(click(s + QPoint(90, -10)));
         for (const char *key : {"Down", "Right", "Return"})
             QVERIFY(desktop.act({"key", QString::fromLatin1(key)}));
-        QVERIFY(click(30, -10));
+        QVERIFY(click(s + QPoint(30, -10)));
         for (const char *key : {"Down", "Return", "Tab", "End", "Return"})
             QVERIFY(desktop.act({"key", QString::fromLatin1(key)}));
-        // The centre of tray place or board cell p: the tray from 0.57 W across, the board from 1.224 x
-        // 465 twips; both 1.224 x 465 twips down, in steps of the tile's side, 106 pixels.
-        const auto centre = [&](int x, int p) {
-            return s + QPoint(x + (p - 1) % 4 * 106 + 53, 38 + (p - 1) / 4 * 106 + 53);
+        // The centre of tray place or board cell p, one tile's side apart.
+        const auto centre = [&](QPointF origin, int p) {
+            const int step = twips::toPixels(l.Z);
+            const rules::Corner c = rules::corner(p, 4, origin.x(), origin.y(), Integer(step * 15));
+            return px(QPointF(c.left, c.top)) + QPoint(step / 2, step / 2);
         };
-        const auto cell = [&](int p) { return centre(38, p); };
+        QImage shot;
+        // The preview in its white frame, and both captions, wholly on the screen: the picture's name
+        // on pale yellow, the library's on olive.
+        const auto shows = [&](const QRectF &r, QColor colour) {
+            const QRect on(px(r.topLeft()) + QPoint(3, 3), px(r.bottomRight()) - QPoint(4, 4));
+            return desktop.client(id).contains(on) && shot.pixelColor(on.topLeft()) == colour &&
+                   shot.pixelColor(on.bottomRight()) == colour && shot.pixelColor(on.topRight()) == colour &&
+                   shot.pixelColor(on.bottomLeft()) == colour;
+        };
         // Each tray place shows a piece of its own, known by its colour.
         QList<int> dealt;
-        QImage shot;
         QVERIFY(QTest::qWaitFor(
             [&] {
                 shot = desktop.screenshot();
                 dealt.clear();
                 for (int p = 1; p <= 16; ++p)
                     for (int k = 1; k <= 16; ++k)
-                        if (similar(shot.pixelColor(centre(584, p)), pieceColour(k, 4), 20))
+                        if (similar(shot.pixelColor(centre(l.tray, p)), pieceColour(k, 4), 20))
                             dealt << k;
                 return QSet<int>(dealt.begin(), dealt.end()).size() == 16 && dealt.size() == 16;
             },
             15000));
-        // Carry each to its cell.
+        const geometry::Panel caption = geometry::panel(l, QSizeF(9000, 9000)); // the picture itself, 600 pixels
+        QVERIFY(shows(caption.title, QColor(255, 255, 192)) && shows(caption.library, QColor(128, 128, 0)));
+        QVERIFY(similar(shot.pixelColor(px(caption.preview.topLeft()) + QPoint(4, 4)), pieceColour(1, 4)) &&
+                similar(shot.pixelColor(px(caption.preview.bottomRight()) - QPoint(4, 4)), pieceColour(16, 4)) &&
+                shot.pixelColor(px(caption.frame.topLeft()) + QPoint(1, 1)) == Qt::white);
+        // Carry each to its cell; half-way, the window is made 800 x 600.
         for (int p = 1; p <= 16; ++p) {
-            const QPoint from = centre(584, p), to = cell(dealt[p - 1]);
+            if (p == 9) {
+                QVERIFY(desktop.act({"windowsize", id, "800", "600"}));
+                QVERIFY(QTest::qWaitFor([&] { return desktop.client(id).size() == QSize(800, 600); }, 15000));
+                s = desktop.surface(id);
+                l = desktop.layout(id, s);
+                // Every tile where it was: on its cell, or in its tray place; the frame around the cells.
+                QVERIFY(QTest::qWaitFor(
+                    [&] {
+                        shot = desktop.screenshot();
+                        for (int q = 1; q <= 16; ++q)
+                            if (!similar(shot.pixelColor(q < 9 ? centre(l.cells, dealt[q - 1]) : centre(l.tray, q)),
+                                         pieceColour(dealt[q - 1], 4), 20))
+                                return false;
+                        return shows(l.board.adjusted(0, 0, 0, 600 - l.board.height()), Qt::white) &&
+                               shows(l.board.adjusted(l.board.width() - 600, 0, 0, 0), Qt::white);
+                    },
+                    15000));
+            }
+            const QPoint from = centre(l.tray, p), to = centre(l.cells, dealt[p - 1]);
             QStringList drag{"mousemove", QString::number(from.x()), QString::number(from.y()), "mousedown", "1"};
             for (int i = 1; i <= 6; ++i)
                 drag << "mousemove" << QString::number((from + (to - from) * i / 6).x())
@@ -279,18 +321,21 @@ private slots:
             QVERIFY(desktop.act(drag << "mouseup"
                                      << "1"));
         }
-        // "Congratulations": the banner at 0.545 W across, level with the frame; the picture whole.
+        // "Congratulations" on its banner, level with the board; the picture whole.
         QVERIFY(QTest::qWaitFor(
-            [&] { return (shot = desktop.screenshot()).pixelColor(s + QPoint(565, 35)) == QColor(255, 255, 128); },
+            [&] {
+                return (shot = desktop.screenshot()).pixelColor(px(l.banner.topLeft()) + QPoint(4, 4)) ==
+                       QColor(255, 255, 128);
+            },
             15000));
         for (int k = 1; k <= 16; ++k) {
-            const QColor c = shot.pixelColor(cell(k));
+            const QColor c = shot.pixelColor(centre(l.cells, k));
             QVERIFY2(std::abs(c.hue() - pieceColour(k, 4).hue()) < 12 || c.saturation() < 40,
                      qPrintable(QString::number(k)));
         }
-        QVERIFY(click(871 - 4, 668 + 10)); // Quit
-        QVERIFY(game.state() == QProcess::NotRunning || game.waitForFinished(30000));
-        QCOMPARE(game.exitCode(), 0);
+        QVERIFY(click(px(l.quit.center())));
+        QVERIFY(process.state() == QProcess::NotRunning || process.waitForFinished(30000));
+        QCOMPARE(process.exitCode(), 0);
     }
 };
 
