@@ -35,8 +35,10 @@ constexpr double synthGain = 2.2;
 // 1024 frames (23 ms) keep the sound server's work small and the beep prompt.
 constexpr int periodFrames = 1024;
 // The output counts as lost when it has asked for no sound for this long; while it is lost it is
-// opened again at most this often. Songs play on in silence in blocks of this length meanwhile.
-constexpr qint64 lostAfterMs = 1500;
+// opened again at most this often. Songs play on in silence in blocks of this length meanwhile. A
+// new output can wait over a second before it asks for its second block, longer on a busy machine:
+// until it has asked, it is given longer.
+constexpr qint64 lostAfterMs = 1500, startingMs = 6000;
 constexpr int watchMs = 250, retryMs = 3000, silentBlockMs = 50;
 constexpr int beepVolume = 90; // clear above the music, never harsh
 constexpr int beepChannel = 15, beepProgram = 9 /* glockenspiel */, beepKey = 88, beepMs = 160;
@@ -110,6 +112,7 @@ void FluidBackend::openOutput()
     for (const auto &[name, output] : {std::pair{"pulseaudio", Output::PulseAudio}, std::pair{"alsa", Output::Alsa}}) {
         fluid_settings_setstr(settings_.get(), "audio.driver", name);
         lastRender_ = now();
+        renders_ = 0;
         driver_.reset(new_fluid_audio_driver2(settings_.get(), &FluidBackend::render, this));
         if (driver_) {
             output_ = output;
@@ -144,7 +147,7 @@ void FluidBackend::keepOutput()
     while (!stopping_) {
         if (driver_) {
             std::this_thread::sleep_for(milliseconds(watchMs));
-            if (now() - lastRender_ < lostAfterMs)
+            if (now() - lastRender_ < (renders_ > 1 ? lostAfterMs : startingMs))
                 continue;
             driver_.reset();
             output_ = Output::Silent;
@@ -196,6 +199,7 @@ int FluidBackend::render(void *self, int len, int nfx, float *fx[], int nout, fl
 {
     auto *b = static_cast<FluidBackend *>(self);
     b->lastRender_ = now();
+    ++b->renders_;
     std::lock_guard lock(b->render_);
     // Outputs without effect buffers get the effects mixed into the sound itself.
     if (!fx)

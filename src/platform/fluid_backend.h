@@ -86,6 +86,7 @@ private:
     enum class Output { Silent, PulseAudio, Alsa };
     std::atomic<Output> output_{Output::Silent};
     std::atomic<qint64> lastRender_{0}; // when the output last asked for sound, in ms
+    std::atomic<int> renders_{0};       // blocks of sound the output has asked for since it opened
     std::atomic<bool> retryNow_{false}; // a song starts: open a lost output again without waiting
 
     QByteArray bytes_;
