@@ -54,7 +54,9 @@ void Form1::music_Click()
 
 void Form1::MMC1_Done(int NotifyCode)
 {
-    Text2->hide();
+    // A song that could not be played was never heard to end: the About text stays open.
+    if (!MMC1->reportingFailure())
+        Text2->hide();
     if (NotifyCode != 1)
         return;
     if (all->isChecked()) {

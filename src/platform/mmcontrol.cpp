@@ -60,7 +60,9 @@ MMControl::MMControl(QWidget *parent, MediaBackend *backend) : QWidget(parent), 
     failed_.setSingleShot(true);
     connect(&failed_, &QTimer::timeout, this, [this] {
         sinceFailure_.start();
+        reportingFailure_ = true;
         emit Done(1);
+        reportingFailure_ = false;
     });
     if (backend_)
         connect(backend_, &MediaBackend::finished, this, &MMControl::onFinished);

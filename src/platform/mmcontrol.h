@@ -36,6 +36,9 @@ public:
     void setRestAfterFailures(int songs) { restAfter_ = songs; }
     // Ends a rest: the player asked for music again.
     void wake() { failures_ = 0; }
+    bool resting() const { return restAfter_ > 0 && failures_ >= restAfter_; }
+    // True while Done reports a song that could not be played, rather than one that reached its end.
+    bool reportingFailure() const { return reportingFailure_; }
 
     bool isOpen() const { return open_; }
     bool isPlaying() const { return playing_; }
@@ -60,7 +63,7 @@ private:
     bool open_ = false;
     bool playing_ = false;
     bool fromStart_ = true;
-    bool failedOpen_ = false;
+    bool failedOpen_ = false, reportingFailure_ = false;
     int failures_ = 0, restAfter_ = 0;
     QTimer failed_;
     QElapsedTimer sinceFailure_;
