@@ -93,18 +93,18 @@ bool Form1::placesItself()
 }
 
 // A window manager frames the window only after it is shown, and may frame it anew (a restore, another
-// theme); a panel may come or go. Each time, the whole window, frame included, is fitted again into the
-// area the panels leave free, and laid out from that outer size. A window the player moved keeps its
-// place until one of these happens.
+// theme); a panel may come or go. Each time the whole window, frame included, no longer fits the area
+// the panels leave free, it is fitted into it again. A window that fits keeps the size and place the
+// player or the window manager gave it: an un-maximised window stays un-maximised.
 void Form1::fitToScreen()
 {
     // A window the player maximised or made full screen is the window manager's to place.
     if (!placesItself() || isMinimized() || isMaximized() || isFullScreen() || !screen())
         return;
     fittedFrame_ = frameMargins();
-    const QRect inner = screen()->availableGeometry().marginsRemoved(fittedFrame_);
-    if (geometry() != inner)
-        setGeometry(inner);
+    const QRect free = screen()->availableGeometry();
+    if (!free.contains(frameGeometry()))
+        setGeometry(free.marginsRemoved(fittedFrame_));
 }
 
 void Form1::changeEvent(QEvent *e)
