@@ -86,7 +86,7 @@ public:
         QVERIFY(img.save(dir_.filePath(category + u'/' + fileName), "JPEG", 95));
         if (withModel)
             QVERIFY(img.scaled(120, 90, Qt::KeepAspectRatio)
-                        .save(file(category + "/model/" + fileName.chopped(4) + ".mod"), "PNG"));
+                        .save(file(category + "/model/" + fileName.left(fileName.lastIndexOf(u'.')) + ".mod"), "PNG"));
     }
     // Every song of the music menu, each a short well-formed song.
     void addSongs()

@@ -146,7 +146,7 @@ private slots:
         // Quotes, a backslash and letters beyond ASCII, in a category and a picture name.
         const QString category = "Qu'it \"é\" \\ ünïcode";
         const QString name = "Caffè \"latte\" \\ 1.jpg";
-        for (const QString &p : QStringList{name, "B.JPG", "a.jpg", ".secret.jpg"})
+        for (const QString &p : QStringList{name, "B.JPG", "a.jpg", ".secret.jpg", "d.jpeg", "E.JPEG"})
             folder.addPicture(category, p, gridPicture(200, 200, 4));
         // Entries that are not pictures: another kind of file, a folder, a pipe, a dangling link; and
         // a picture that cannot be read.
@@ -165,16 +165,19 @@ private slots:
         QCOMPARE(game.listed(game->List1),
                  (QStringList{"animals", "Empty", "Gone", "Good", "Loop", "music", "PUZZLE", category}));
         game->files->trigger();
-        // Categories without pictures leave the picture list hidden.
+        // Categories without a photo to play say so, and leave the picture list hidden; one that
+        // vanished says so, and the categories are read again.
         QVERIFY(game.clickListItem(game->List1, "Empty"));
-        QVERIFY(game->File1->isHidden() && game->List1->isVisible());
-        QVERIFY(game.clickListItem(game->List1, "Loop"));
-        QVERIFY(game->File1->isHidden()); // the program folder holds no pictures
+        QVERIFY(game.clickListItem(game->List1, "Loop")); // the program folder holds no photos
         QVERIFY(QDir(folder.file("Gone")).removeRecursively());
         QVERIFY(game.clickListItem(game->List1, "Gone"));
-        QVERIFY(game->File1->isHidden());
+        QVERIFY(game->File1->isHidden() && game->List1->isVisible() && !game.listed(game->List1).contains("Gone"));
+        QCOMPARE(game.messages.size(), 3);
+        QVERIFY(game.messages[1].contains("\"Loop\"") && game.messages[1].contains(".jpg or .jpeg"));
+        QVERIFY2(game.messages[2].contains("\"Gone\" is no longer there"), qPrintable(game.messages[2]));
+        game.messages.clear();
         QVERIFY(game.clickListItem(game->List1, category));
-        QCOMPARE(game.listed(game->File1), (QStringList{"a.jpg", "B.JPG", name, "locked.jpg"}));
+        QCOMPARE(game.listed(game->File1), (QStringList{"a.jpg", "B.JPG", name, "d.jpeg", "E.JPEG", "locked.jpg"}));
         // A file the player cannot read is refused with a message; one that root can read is played.
         QVERIFY(game.clickListItem(game->File1, "locked.jpg"));
         QCOMPARE(game.messages.size(), geteuid() != 0 ? 1 : 0);

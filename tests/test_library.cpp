@@ -79,20 +79,22 @@ private slots:
     }
 
     // The player's own folder adds categories, and pictures to the library's categories of the same
-    // name, all in one order.
+    // name, all in one order; photos named .jpeg as well as .jpg.
     void thePlayersOwnPicturesJoinTheLibrary()
     {
         ProgramFolder library, own;
         library.addPicture("Zoo", "lion.jpg", gridPicture(100, 100, 4));
         own.addPicture("Zoo", "cat.jpg", gridPicture(100, 100, 4));
-        own.addPicture("Mine", "me.jpg", gridPicture(100, 100, 4));
+        own.addPicture("Mine", "me.JPEG", gridPicture(100, 100, 4));
         Game game(library, true, Game::Recorded, own.path());
         QCOMPARE(game.listed(game->List1), (QStringList{"Mine", "Zoo"}));
         game->files->trigger();
         QVERIFY(game.clickListItem(game->List1, "Zoo"));
         QCOMPARE(game.listed(game->File1), (QStringList{"cat.jpg", "lion.jpg"}));
-        game.choose("Mine", "me.jpg");
+        game.choose("Mine", "me.JPEG");
         QVERIFY(game->scelta_file);
+        QCOMPARE(game->Label7->text(), "me");
+        QCOMPARE(game->Picture3->size(), QSize(90, 90)); // its model, me.mod
     }
 };
 

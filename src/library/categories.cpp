@@ -11,20 +11,24 @@
 #include <QFileInfo>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QSet>
 
 void Form1::importa_dati()
 {
     List1->hide();
     library_root = appPath() + u'/';
-    // The library's folders and the player's own; a name in both shows once. Hidden entries (names
+    // The library's folders and the player's own; a name in both shows once. Hidden folders (names
     // starting with a dot) are not listed; the platform gives no fixed order, so the categories are
     // sorted by name.
     QStringList names;
+    QSet<QString> seen;
     for (const QString &root : {appPath(), context_.playerFolder})
         for (const QString &name :
-             root.isEmpty() ? QStringList() : QDir(root).entryList(QDir::AllEntries | QDir::NoDotAndDotDot))
-            if (name != u"Music" && name != u"Puzzle" && !names.contains(name) && QFileInfo(root + u'/' + name).isDir())
+             root.isEmpty() ? QStringList() : QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted))
+            if (name != u"Music" && name != u"Puzzle" && !seen.contains(name)) {
+                seen.insert(name);
                 names << name;
+            }
     std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
         const int c = a.compare(b, Qt::CaseInsensitive);
         return c != 0 ? c < 0 : a < b;
@@ -70,11 +74,24 @@ void Form1::List1_Click()
     if (!item)
         return;
     const QString text = item->text();
-    // A category folder removed since the scan leaves the picture list empty, and so hidden.
-    File1->setPathAndPattern(categoryFolders(text), QStringLiteral("*.jpg"));
+    const QStringList folders = categoryFolders(text);
+    // A category removed since the list was read: the player is told, and the list is read again.
+    if (folders.isEmpty()) {
+        tell(QStringLiteral("The category \"%1\" is no longer there.").arg(text));
+        List1->clear();
+        importa_dati();
+        List1->show();
+        List1->setFocus();
+        return;
+    }
+    File1->setPathAndExtensions(folders, {QStringLiteral(".jpg"), QStringLiteral(".jpeg")});
     if (File1->ListCount() > 0) {
         File1->raise();
         File1->show();
+    } else {
+        tell(QStringLiteral("The category \"%1\" holds no photo the game can play: it plays photos whose names "
+                            "end in .jpg or .jpeg.")
+                 .arg(text));
     }
     category_name = text;
     Timer1->setEnabled(false);

@@ -59,7 +59,9 @@ void Form1::File1_Click()
     }
     nome = picturePath;
 
-    const QString base = fileName.left(std::max<qsizetype>(0, fileName.size() - 4));
+    // The name less its extension: ".jpg", or ".jpeg" as many cameras and browsers write it.
+    const qsizetype extension = fileName.endsWith(QLatin1String(".jpeg"), Qt::CaseInsensitive) ? 5 : 4;
+    const QString base = fileName.left(std::max<qsizetype>(0, fileName.size() - extension));
     Label9->setText(category_name + QStringLiteral(" Library"));
     model = folder + QStringLiteral("/model/") + base + QStringLiteral(".mod");
     Label7->setText(base);

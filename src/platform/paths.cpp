@@ -22,7 +22,7 @@ static QString resolveComponent(const QString &dir, const QString &name)
     QDir d(dir);
     // System and hidden entries count too: a player's ".Mod" file is still the model.
     const QStringList entries =
-        d.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+        d.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
     for (const QString &e : entries)
         if (e.compare(name, Qt::CaseInsensitive) == 0)
             return join(dir, e);

@@ -142,6 +142,7 @@ void Form1::buildControls()
     Text2->hide();
 
     List1 = new QListWidget(surface);
+    List1->setUniformItemSizes(true); // a folder of thousands of categories shows at once
     twips::setGeometry(List1, 0, 0, 2772, 2712);
     List1->hide();
     File1 = new FileListBox(surface);
