@@ -1,6 +1,7 @@
 // The board as the player meets it: the picture cut into tiles and dealt, tiles carried with real
 // mouse events onto the cells or sent back, right tiles counted, signalled and locked by the options,
 // the whole picture completed, "Reshuffle", and the tile count.
+#include "platform/focus_ring.h"
 #include "platform/label.h"
 #include "platform/twips.h"
 #include "support.h"
@@ -216,6 +217,93 @@ private slots:
         QTest::mouseClick(f->LBLcongrat, Qt::LeftButton);
         QVERIFY(f->LBLcongrat->isVisible());
         QCOMPARE(f->nTess, Integer(16));
+    }
+
+    void aWholeGameIsPlayedByKeys_data()
+    {
+        QTest::addColumn<bool>("lock");
+        QTest::newRow("lock on") << true;
+        QTest::newRow("lock off") << false;
+    }
+
+    // A whole game by keys alone: the tray's rows and the board's cells, a tile lifted and put back,
+    // Tab round the game, a refused drop, a tile on a wrong cell moved on, a locked tile, the end.
+    void aWholeGameIsPlayedByKeys()
+    {
+        QFETCH(bool, lock);
+        start(16);
+        (lock ? f->fixyes : f->fixno)->trigger();
+        const auto keys = [&](std::initializer_list<Qt::Key> ks) {
+            for (Qt::Key k : ks)
+                QTest::keyClick(f->focusWidget(), k);
+        };
+        const auto has = [&](const QString &name) { return f->focusWidget()->accessibleName() == name; };
+        const auto trayTile = [&](int p) {
+            return QStringLiteral("tile %1, in the tray").arg(f->trayOrder()[size_t(p)]);
+        };
+        const auto focused = [&](const ControlArray<PictureBox> &boxes) {
+            int i = 16;
+            while (i > 0 && boxes[i] != f->focusWidget())
+                --i;
+            return i;
+        };
+        // From the cell that has the keyboard to cell c, arrow by arrow, as a player goes.
+        const auto toCell = [&](int c) {
+            for (int at, n = 0; (at = focused(f->Picture1)) != c && n < 8; ++n)
+                keys({(at - 1) / 4 < (c - 1) / 4   ? Qt::Key_Down
+                      : (at - 1) / 4 > (c - 1) / 4 ? Qt::Key_Up
+                      : at < c                     ? Qt::Key_Right
+                                                   : Qt::Key_Left});
+            QVERIFY2(focused(f->Picture1) == c,
+                     qPrintable(QStringLiteral("to %1: %2").arg(c).arg(f->focusWidget()->accessibleName())));
+        };
+        const auto place = [&](int k) { // the tile with the keyboard to cell k
+            keys({Qt::Key_Return});
+            toCell(k);
+            keys({Qt::Key_Return});
+        };
+        // The tray's reading order and its edges; the keyboard's highlight shows.
+        QVERIFY(has(trayTile(1)));
+        keys({Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down});
+        QVERIFY(has(trayTile(6)) && f->ring->target() == f->focusWidget());
+        // Lifted, the keyboard goes to the first free cell; Escape puts the tile back.
+        keys({Qt::Key_Space});
+        QVERIFY(has("cell 1, row 1, column 1, empty") && f->liftedTile() == f->trayOrder()[6]);
+        keys({Qt::Key_Escape});
+        QVERIFY(has(trayTile(6)) && f->liftedTile() == 0);
+        // Tab goes round the tray, the board and the buttons.
+        for (const QString &stop :
+             QStringList{"cell 1, row 1, column 1, empty", "New Image", "Reshuffle", "Quit", trayTile(1)}) {
+            keys({Qt::Key_Tab});
+            QVERIFY2(f->focusWidget()->accessibleName() == stop || f->focusWidget()->property("text") == stop,
+                     qPrintable(stop));
+        }
+        // A tile on another's cell; that one, refused there, stays in the tray.
+        const int a = f->trayOrder()[1], b = f->trayOrder()[2];
+        place(b);
+        QVERIFY(has(trayTile(2)) && f->Picture2[a]->pos() == f->Picture1[b]->pos());
+        place(b);
+        QVERIFY(has(trayTile(2)) && f->Picture2[b]->pos() != f->Picture1[b]->pos() && f->nTess == 0);
+        // The tile on the wrong cell is lifted from the board and put on its own, and locked there or not.
+        keys({Qt::Key_Tab});
+        toCell(b);
+        place(a);
+        QVERIFY(f->nTess == 1 && f->surface->childAt(f->Picture1[a]->geometry().center()) == f->Picture2[a]);
+        keys({Qt::Key_Tab});
+        toCell(a);
+        keys({Qt::Key_Return});
+        QCOMPARE(f->liftedTile(), lock ? Integer(0) : Integer(a));
+        keys({Qt::Key_Escape, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab}); // round to the tray
+        // A mouse press puts a lifted tile back, and hides the highlight.
+        keys({Qt::Key_Return});
+        QTest::mouseClick(f->Picture2[f->trayOrder()[16]], Qt::LeftButton);
+        QVERIFY(f->liftedTile() == 0 && !f->ring->target());
+        keys({Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab});
+        // The rest, to "Congratulations".
+        for (int n = 0; n < 16 && f->nTess < 16 && !QTest::currentTestFailed(); ++n)
+            place(focused(f->Picture2)); // each tile to its own cell
+        QVERIFY(f->LBLcongrat->isVisible() && f->isVisible());
+        QCOMPARE(game_->media->beeps, 16);
     }
 
     void reshuffleDealsAgainAndClearsThePlay()

@@ -165,6 +165,7 @@ class TestEndToEnd : public QObject
     QTemporaryDir work;
     QString installed;          // the program as the package installs it
     QProcessEnvironment player; // with a category of the player's own, of one picture
+    enum Play { None, Mouse, Keys };
 
 private slots:
     // The package as ./package makes it, from the build under test, unpacked into a folder.
@@ -209,12 +210,12 @@ private slots:
         QTest::addColumn<QSize>("screen");
         QTest::addColumn<int>("panel");
         QTest::addColumn<bool>("fromPackage"); // or from the build tree, with the library beside it
-        QTest::addColumn<bool>("game");        // a whole game, resized to 800 x 600 half-way
-        QTest::newRow("1024 x 768, a whole game") << QSize(1024, 768) << 0 << true << true;
-        QTest::newRow("1366 x 768") << QSize(1366, 768) << 0 << false << true;
-        QTest::newRow("1920 x 1080") << QSize(1920, 1080) << 0 << false << true;
-        QTest::newRow("2560 x 1080") << QSize(2560, 1080) << 0 << false << true;
-        QTest::newRow("1024 x 768, a panel of 40 at the bottom") << QSize(1024, 768) << 40 << true << false;
+        QTest::addColumn<int>("game");         // a whole game, resized to 800 x 600 half-way
+        QTest::newRow("1024 x 768, a whole game by keys") << QSize(1024, 768) << 0 << true << int(Keys);
+        QTest::newRow("1366 x 768") << QSize(1366, 768) << 0 << false << int(Mouse);
+        QTest::newRow("1920 x 1080") << QSize(1920, 1080) << 0 << false << int(Mouse);
+        QTest::newRow("2560 x 1080") << QSize(2560, 1080) << 0 << false << int(Mouse);
+        QTest::newRow("1024 x 768, a panel of 40 at the bottom") << QSize(1024, 768) << 40 << true << int(None);
     }
 
     void theWindowFitsTheFreeAreaAndAWholeGameIsPlayed()
@@ -222,7 +223,7 @@ private slots:
         QFETCH(QSize, screen);
         QFETCH(int, panel);
         QFETCH(bool, fromPackage);
-        QFETCH(bool, game);
+        QFETCH(int, game);
         Desktop desktop(screen, panel);
         const QRect area = desktop.workArea();
         QCOMPARE(area, QRect(QPoint(0, 0), screen - QSize(0, panel)));
@@ -241,7 +242,7 @@ private slots:
         desktop.run("xdotool", {"windowactivate", id});
         QVERIFY(QTest::qWaitFor(
             [&] { return !desktop.minimised(id) && desktop.frame(id) == area && desktop.barTop(id) == bar; }, 15000));
-        if (!game) {
+        if (game == None) {
             // The window manager's close request ends the game.
             desktop.run("wmctrl", {"-i", "-c", id});
             QVERIFY(process.state() == QProcess::NotRunning || process.waitForFinished(30000));
@@ -317,6 +318,21 @@ private slots:
                                shows(l.board.adjusted(l.board.width() - 600, 0, 0, 0), Qt::white);
                     },
                     15000));
+            }
+            if (game == Keys) {
+                // The keyboard is on the tray's first tile; lifted, it goes to the board's first free
+                // cell, and from there by the arrows to the tile's own.
+                QStringList keys{"key", "Return"};
+                int at = 1;
+                while (dealt.indexOf(at) >= 0 && dealt.indexOf(at) < p - 1)
+                    ++at;
+                while (at != dealt[p - 1]) {
+                    const int row = (at - 1) / 4, to = (dealt[p - 1] - 1) / 4;
+                    keys << (row < to ? "Down" : row > to ? "Up" : at < dealt[p - 1] ? "Right" : "Left");
+                    at += row < to ? 4 : row > to ? -4 : at < dealt[p - 1] ? 1 : -1;
+                }
+                QVERIFY(desktop.act(keys << "Return"));
+                continue;
             }
             const QPoint from = centre(l.tray, p), to = centre(l.cells, dealt[p - 1]);
             QStringList drag{"mousemove", QString::number(from.x()), QString::number(from.y()), "mousedown", "1"};

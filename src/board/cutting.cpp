@@ -81,6 +81,7 @@ void Form1::disponi_celle()
     Label7->show();
     twips::setGeometry(Label9, panel.library);
     Label9->show();
+    nameBoard();
 }
 
 // The board of a window that changed its size: tiles and cells take the new tile size, the pieces
@@ -97,4 +98,7 @@ void Form1::fitBoard()
         graphic_load();
     }
     disponi_celle();
+    // A tile the keyboard lifted stays lifted, from where it now stands.
+    if (lifted_)
+        pickUp(lifted_);
 }

@@ -1,5 +1,6 @@
 // Carrying tiles with the mouse: pick up with the left button, carry, drop onto a free board cell.
-// A refused drop sends the tile back to where it was picked up.
+// A refused drop sends the tile back to where it was picked up. The keyboard picks up and puts down
+// through the same steps.
 #include "board/rules.h"
 #include "platform/label.h"
 #include "platform/picture_box.h"
@@ -8,20 +9,25 @@
 
 void Form1::Picture2_MouseDown(Integer Index, int Button, int, double X, double Y)
 {
-    if (Button != 1)
+    if (Button != 1 || !Picture2[Index])
         return;
-    PictureBox *tile = Picture2[Index];
-    if (!tile)
-        return;
-    Interno = false;
+    // A tile the keyboard lifted goes back first: the mouse carries one tile at a time.
+    unlift();
     down_x = num::CLng(X);
     down_y = num::CLng(Y);
+    pickUp(Index);
+}
+
+// A tile picked up, by the mouse or the keyboard: where it stood, and the cell it leaves, if any.
+void Form1::pickUp(Integer Index)
+{
+    PictureBox *tile = Picture2[Index];
+    Interno = false;
     drag_index = Index;
     drag_left = num::CLng(twips::left(tile));
     drag_top = num::CLng(twips::top(tile));
     if (tile->Tag == u"giocata")
         Interno = true;
-    // The cell it leaves, if it stands on one: the cell freed when it lands on another.
     drag_cell = Interno ? tile_cell[size_t(Index)] : Integer(0);
 }
 
@@ -44,10 +50,16 @@ void Form1::Picture2_MouseUp(Integer, int Button, int, double, double)
     PictureBox *tile = Picture2[drag_index];
     if (drag_index < 1 || !tile)
         return;
+    land(rules::landing(twips::left(tile), twips::top(tile), twips::left(Label1), twips::top(Label1),
+                        twips::width(Label1), wdt, side()));
+}
+
+// The tile picked up is put down on the cell it landed on, if that cell is free; otherwise, or when
+// it landed on none, it goes back where it was picked up. The mouse and the keyboard alike.
+void Form1::land(const rules::Landing &at)
+{
+    PictureBox *tile = Picture2[drag_index];
     const auto giveBack = [&] { twips::move(tile, drag_left, drag_top); };
-    const Long s = side();
-    const rules::Landing at = rules::landing(twips::left(tile), twips::top(tile), twips::left(Label1),
-                                             twips::top(Label1), twips::width(Label1), wdt, s);
     if (at.cell == 0)
         return giveBack();
     DX = at.DX;
@@ -56,10 +68,12 @@ void Form1::Picture2_MouseUp(Integer, int Button, int, double, double)
     if (!cell || !cell->Tag.isEmpty())
         return giveBack();
     tile->move(cell->pos());
+    tile->raise(); // over the cell, whether it was carried there or put down by the keyboard
     tile->Tag = QStringLiteral("giocata");
     cell->Tag = QStringLiteral("1");
     tile_cell[size_t(drag_index)] = Integer(at.cell);
     if (Interno && drag_cell > 0) {
+        const Long s = side();
         DX1 = Integer((drag_cell - 1) % s + 1);
         DY1 = Integer((drag_cell - 1) / s + 1);
         if (DX != DX1 || DY != DY1) {
@@ -68,4 +82,5 @@ void Form1::Picture2_MouseUp(Integer, int Button, int, double, double)
         }
     }
     placement();
+    nameBoard();
 }

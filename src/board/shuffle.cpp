@@ -17,6 +17,7 @@ void Form1::CMNew_Click()
 {
     LBLcongrat->hide();
     Text2->hide();
+    unlift();
     for (int i = 1; i <= TessNum; ++i) {
         Picture2[i]->Tag.clear();
         Picture2[i]->setEnabled(true);

@@ -124,6 +124,7 @@ void Form1::destroyBoard()
     preview_ = QImage();
     tile_cell.fill(0);
     drag_index = 0;
+    lifted_ = 0;
 #ifdef __GLIBC__
     // A picture and its tiles are many megabytes; hand what they held back to the system, so that a
     // game left open all day does not keep the largest picture's memory.

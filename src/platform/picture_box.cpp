@@ -53,6 +53,12 @@ void PictureBox::setFramed(bool framed)
     update();
 }
 
+void PictureBox::setLifted(bool lifted)
+{
+    lifted_ = lifted;
+    update();
+}
+
 void PictureBox::setBackground(const QColor &c)
 {
     background_ = c;
@@ -111,6 +117,11 @@ void PictureBox::paintEvent(QPaintEvent *)
         p.setPen(Qt::white);
         p.drawLine(r.bottomLeft(), r.bottomRight());
         p.drawLine(r.topRight(), r.bottomRight());
+    }
+    if (lifted_) {
+        p.fillRect(rect(), QColor(255, 255, 255, 110));
+        p.setPen(QPen(Qt::black, 2, Qt::DashLine));
+        p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
 }
 

@@ -25,6 +25,9 @@ public:
 
     // A sunken frame drawn inside the box (the board's empty cells use it).
     void setFramed(bool framed);
+    // The look of a box lifted to be put down elsewhere: paled, in a dashed frame.
+    void setLifted(bool lifted);
+    bool lifted() const { return lifted_; }
     void setBackground(const QColor &c);
 
     // Copies size, place, scale and look of a template; the copy starts hidden.
@@ -48,7 +51,7 @@ private:
     double scaleY() const;
     QPixmap picture_;
     QColor background_;
-    bool framed_ = false;
+    bool framed_ = false, lifted_ = false;
 };
 
 // The mouse button masks as the game's handlers know them.

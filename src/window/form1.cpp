@@ -5,6 +5,7 @@
 #include "common/icon.h"
 #include "common/songs.h"
 #include "platform/file_list.h"
+#include "platform/focus_ring.h"
 #include "platform/label.h"
 #include "platform/media_backend.h"
 #include "platform/menu_item.h"
@@ -101,7 +102,6 @@ void Form1::buildControls()
     surface->setFont(looks::font(QStringLiteral("MS Sans Serif"), 8.25));
     setCentralWidget(surface);
     surface->installEventFilter(this);
-    surface->setFocusPolicy(Qt::ClickFocus);
     resize(twips::toPixels(12132), twips::toPixels(9948));
 
     Timer1 = new VbTimer(this);
@@ -168,6 +168,8 @@ void Form1::buildControls()
     MMC1 = new MMControl(surface, context_.media.get());
     twips::setGeometry(MMC1, 4320, 0, 2352, 360);
 
+    ring = new FocusRing(surface);
+
     for (Label *l : {Label8, Label7, Label5, Label6, Label1, LBLcongrat, Label9})
         l->lower();
 }
@@ -227,6 +229,9 @@ bool Form1::eventFilter(QObject *watched, QEvent *e)
 {
     if (watched == surface && e->type() == QEvent::Resize) {
         Form_Resize();
+    } else if (watched == surface && e->type() == QEvent::KeyPress) {
+        if (keyboardPlay(static_cast<QKeyEvent *>(e)->key()))
+            return true;
     } else if (watched == surface && e->type() == QEvent::MouseButtonPress) {
         auto *me = static_cast<QMouseEvent *>(e);
         Form_MouseDown(buttonMask(me->button()), shiftMask(me->modifiers()), me->position().x() * twips::perPixel,

@@ -1,6 +1,7 @@
 #pragma once
 // The game's one window: its controls and menus, the state of the board, and every handler, grouped
 // by the file that holds them.
+#include "board/rules.h"
 #include "platform/control_array.h"
 #include "platform/numbers.h"
 #include "platform/picture_clip.h"
@@ -16,6 +17,7 @@
 #include <optional>
 
 class FileListBox;
+class FocusRing;
 class Label;
 class MMControl;
 class MediaBackend;
@@ -55,6 +57,7 @@ public:
     PictureBox *Picture3 = nullptr;
     PictureClip PictureClip1;
     MMControl *MMC1 = nullptr;
+    FocusRing *ring = nullptr; // the keyboard's highlight over the tray and the board
     Label *Label9 = nullptr, *LBLcongrat = nullptr, *Label1 = nullptr, *Label6 = nullptr, *Label5 = nullptr,
           *Label7 = nullptr, *Label8 = nullptr;
 
@@ -137,6 +140,11 @@ public:
     void LBLcongrat_Click();
     void beep();
 
+    // ---- playing by keys (board/keyboard.cpp) ----------------------------------------------------
+    // Handles a key that reached a tile or a cell; false when it is not the game's.
+    bool keyboardPlay(int key);
+    Integer liftedTile() const { return lifted_; }
+
     // ---- library (library/categories.cpp, library/choice.cpp) -----------------------------------
     void importa_dati();
     void files_Click();
@@ -161,6 +169,7 @@ protected:
     void changeEvent(QEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     bool eventFilter(QObject *watched, QEvent *e) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void buildControls();
@@ -184,6 +193,17 @@ private:
     void endAnimation();
     void placement();
     void carryAway();
+    void pickUp(Integer Index);
+    void land(const rules::Landing &at);
+    int trayPlaceWithFocus() const;
+    int cellWithFocus() const;
+    bool inTray(int place) const;
+    bool focusTray();
+    void focusBoard();
+    void lift(Integer tile);
+    void unlift();
+    void putDown(int cell);
+    void nameBoard();
 
     Form1Context context_;
     bool startedWell_ = true;
@@ -200,7 +220,8 @@ private:
     Integer drag_cell = 0;
     // The cell each tile stands on; 0 while it is in the tray.
     std::array<Integer, 101> tile_cell{};
-    QImage preview_; // the chosen picture's preview, as loaded
+    Integer lifted_ = 0; // the tile the keyboard lifted
+    QImage preview_;     // the chosen picture's preview, as loaded
 
     struct Animation {
         bool running = false;

@@ -129,7 +129,8 @@ void Form1::start()
 
 void Form1::focusGame()
 {
-    surface->setFocus();
+    if (!scelta_file || !focusTray())
+        surface->setFocus();
 }
 
 void Form1::about_Click()
