@@ -137,7 +137,7 @@ private slots:
         QCOMPARE(tilesOnCells(*f), board);
         QCOMPARE(game_->media->beeps, 0);
         // The tile last carried stays in front of all others.
-        QCOMPARE(f->surface->children().last(), t);
+        QCOMPARE(f->surface->childAt(t->geometry().center()), t);
     }
 
     void onlyTheLeftButtonAloneCarriesATile()
@@ -267,8 +267,8 @@ private slots:
         keys({Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down});
         QVERIFY(has(trayTile(6)) && f->ring->target() == f->focusWidget());
         // Lifted, the keyboard goes to the first free cell; Escape puts the tile back.
-        keys({Qt::Key_Space, Qt::Key_Left, Qt::Key_Up, Qt::Key_Right}); // the board's edges hold
-        QVERIFY(has("cell 2, row 1, column 2, empty") && f->liftedTile() == f->trayOrder()[6]);
+        keys({Qt::Key_Space, Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right});
+        QVERIFY(has("cell 4, row 1, column 4, empty") && f->liftedTile() == f->trayOrder()[6]); // the edges hold
         keys({Qt::Key_Escape});
         QVERIFY(has(trayTile(6)) && f->liftedTile() == 0);
         // Tab goes round the tray, the board and the buttons.
@@ -294,11 +294,15 @@ private slots:
         keys({Qt::Key_Return});
         QCOMPARE(f->liftedTile(), lock ? Integer(0) : Integer(a));
         keys({Qt::Key_Escape, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab}); // round to the tray
-        // A mouse press puts a lifted tile back, and hides the highlight.
+        // A mouse press puts a lifted tile back, and hides the highlight; while the mouse carries a
+        // tile, Space lifts nothing.
         keys({Qt::Key_Return});
-        QTest::mouseClick(f->Picture2[f->trayOrder()[16]], Qt::LeftButton);
+        PictureBox *grabbed = f->Picture2[f->trayOrder()[16]];
+        QTest::mousePress(grabbed, Qt::LeftButton);
         QVERIFY(f->liftedTile() == 0 && !f->ring->target());
-        keys({Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab});
+        keys({Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space});
+        QTest::mouseRelease(grabbed, Qt::LeftButton);
+        QCOMPARE(f->liftedTile(), Integer(0));
         // The rest, to "Congratulations".
         for (int n = 0; n < 16 && f->nTess < 16 && !QTest::currentTestFailed(); ++n)
             place(focused(f->Picture2)); // each tile to its own cell

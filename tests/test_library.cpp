@@ -18,18 +18,26 @@ private slots:
         folder.addPicture("Zoo", "x.jpg", gridPicture(100, 100, 4));
         Game game(folder);
         Form1 &f = *game;
+        // The keyboard is the game's, never Quit's: Return and Space do not end the game at start-up,
+        // once the lists are closed by a click or by Escape, or after a choice.
+        const auto keysKeepTheGame = [&] {
+            for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space})
+                QTest::keyClick(f.focusWidget(), key);
+            return f.isVisible();
+        };
+        QVERIFY(keysKeepTheGame());
         f.files->trigger();
         QVERIFY(f.List1->isVisible());
         for (int i = 1; i <= 6; ++i)
             QVERIFY(f.Picture4[i]->isHidden());
-        // Escape closes them. (The keyboard's way through the lists is taken in the end-to-end game.)
+        QTest::mouseClick(f.Label1, Qt::LeftButton);
+        QVERIFY(f.List1->isHidden() && keysKeepTheGame());
+        // (The keyboard's way through the lists is taken in the end-to-end game.)
+        f.files->trigger();
         QTest::keyClick(f.List1, Qt::Key_Escape);
-        QVERIFY(f.List1->isHidden());
+        QVERIFY(f.List1->isHidden() && keysKeepTheGame());
         game.choose(QStringLiteral("Zoo"), QStringLiteral("x.jpg"));
-        // The keyboard is the game's: Return and Space do not end it.
-        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space})
-            QTest::keyClick(f.focusWidget(), key);
-        QVERIFY(f.isVisible() && f.scelta_file);
+        QVERIFY(keysKeepTheGame() && f.scelta_file);
         // While a picture is on the board the lists do not open.
         f.files->trigger();
         QVERIFY(f.List1->isHidden());
@@ -85,6 +93,7 @@ private slots:
         ProgramFolder library, own;
         library.addPicture("Zoo", "lion.jpg", gridPicture(100, 100, 4));
         own.addPicture("Zoo", "cat.jpg", gridPicture(100, 100, 4));
+        own.addPicture("Zoo", "lion.jpg", gridPicture(100, 100, 4));
         own.addPicture("Mine", "me.JPEG", gridPicture(100, 100, 4));
         Game game(library, true, Game::Recorded, own.path());
         QCOMPARE(game.listed(game->List1), (QStringList{"Mine", "Zoo"}));

@@ -122,8 +122,15 @@ private slots:
             for (qsizetype i = 0; i < apart.size(); ++i)
                 for (qsizetype j = i + 1; j < apart.size(); ++j)
                     QVERIFY2(!apart[i].intersects(apart[j]), qPrintable(QStringLiteral("%1 and %2").arg(i).arg(j)));
-            QVERIFY(l.board.contains(cells) && p.frame.contains(p.preview) && l.bar.contains(l.music));
+            const geometry::Panel upright = geometry::panel(l, QSizeF(3000, 6000));
+            QVERIFY(l.board.contains(cells) && upright.frame.contains(upright.preview) && l.bar.contains(l.music));
             QVERIFY(!l.strip.intersects(tray) && l.strip.left() == l.board.right());
+            // Windows of every width: cells whole pixels apart stay inside the board.
+            for (int w = 640; window == QSize(800, 600) && w <= 1600; ++w) {
+                const geometry::Layout at = geometry::arrange({QSizeF(w, w) * 15, QSizeF(w, w) * 15}, side * side);
+                const double grid = twips::fromPixels(twips::toPixels(at.Z)) * side;
+                QVERIFY2(at.board.contains(QRectF(at.cells, QSizeF(grid, grid))), qPrintable(QString::number(w)));
+            }
             if (window != QSize(1024, 768))
                 continue;
             // The design's figures, exactly.

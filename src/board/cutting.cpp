@@ -90,6 +90,7 @@ void Form1::disponi_celle()
 void Form1::fitBoard()
 {
     drag_index = 0;
+    carrying_ = false;
     if (Picture2[1]->size() != Picture2[0]->size()) {
         for (int i = 1; i <= TessNum; ++i) {
             square(Picture2[i]);

@@ -2,6 +2,7 @@
 // A refused drop sends the tile back to where it was picked up. The keyboard picks up and puts down
 // through the same steps.
 #include "board/rules.h"
+#include "platform/focus_ring.h"
 #include "platform/label.h"
 #include "platform/picture_box.h"
 #include "platform/twips.h"
@@ -13,6 +14,7 @@ void Form1::Picture2_MouseDown(Integer Index, int Button, int, double X, double 
         return;
     // A tile the keyboard lifted goes back first: the mouse carries one tile at a time.
     unlift();
+    carrying_ = true;
     down_x = num::CLng(X);
     down_y = num::CLng(Y);
     pickUp(Index);
@@ -47,6 +49,7 @@ void Form1::Picture2_MouseUp(Integer, int Button, int, double, double)
 {
     if (Button != 1)
         return;
+    carrying_ = false;
     PictureBox *tile = Picture2[drag_index];
     if (drag_index < 1 || !tile)
         return;
@@ -69,13 +72,17 @@ void Form1::land(const rules::Landing &at)
         return giveBack();
     tile->move(cell->pos());
     tile->raise(); // over the cell, whether it was carried there or put down by the keyboard
+    ring->raise();
+    // The keyboard, if it was on the tile, stays in the tray.
+    if (focusWidget() == tile && !focusTray())
+        cell->setFocus(Qt::OtherFocusReason);
     tile->Tag = QStringLiteral("giocata");
     cell->Tag = QStringLiteral("1");
     tile_cell[size_t(drag_index)] = Integer(at.cell);
     if (Interno && drag_cell > 0) {
-        const Long s = side();
-        DX1 = Integer((drag_cell - 1) % s + 1);
-        DY1 = Integer((drag_cell - 1) / s + 1);
+        const rules::Place left = rules::place(drag_cell, side());
+        DX1 = Integer(left.col + 1);
+        DY1 = Integer(left.row + 1);
         if (DX != DX1 || DY != DY1) {
             Picture1[drag_cell]->Tag.clear();
             carryAway();

@@ -11,7 +11,7 @@ int Form1::trayPlaceWithFocus() const
 {
     for (int p = 1; p <= TessNum; ++p)
         if (Picture2[tray_order[size_t(p)]] == focusWidget())
-            return p;
+            return inTray(p) ? p : 0;
     return 0;
 }
 
@@ -50,6 +50,12 @@ void Form1::focusBoard()
 
 bool Form1::focusNextPrevChild(bool next)
 {
+    // The keyboard lost its place (the window came up, a list that had it closed): it goes to the
+    // game itself, never on to a button.
+    if (!focusWidget() || !focusWidget()->isVisible()) {
+        focusGame();
+        return true;
+    }
     if (!scelta_file)
         return QMainWindow::focusNextPrevChild(next);
     QList<QWidget *> buttons;
@@ -74,7 +80,7 @@ bool Form1::focusNextPrevChild(bool next)
     return true;
 }
 
-bool Form1::keyboardPlay(int key)
+bool Form1::keyboardPlay(int key, bool repeated)
 {
     const int p = trayPlaceWithFocus(), c = cellWithFocus();
     if (!scelta_file || (!p && !c))
@@ -85,7 +91,9 @@ bool Form1::keyboardPlay(int key)
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (p) {
+        // A key held down, or one pressed while the mouse carries a tile, lifts nothing.
+        if (repeated || carrying_) {
+        } else if (p) {
             lift(tray_order[size_t(p)]);
         } else if (lifted_) {
             putDown(c);
@@ -96,7 +104,7 @@ bool Form1::keyboardPlay(int key)
         }
         return true;
     case Qt::Key_Escape:
-        if (const Integer k = lifted_) {
+        if (const Integer k = carrying_ ? 0 : lifted_) {
             unlift();
             if (tile_cell[size_t(k)] > 0)
                 Picture1[tile_cell[size_t(k)]]->setFocus(Qt::OtherFocusReason);
@@ -114,9 +122,9 @@ bool Form1::keyboardPlay(int key)
     const int down = key == Qt::Key_Up ? -1 : key == Qt::Key_Down ? 1 : 0;
     if (c) {
         // On the board, cell by cell, to the edges and no further.
-        const Long col = at.col + across, row = at.row + down;
-        if (col >= 0 && col < s && row >= 0 && row < s)
-            Picture1[int(row * s + col + 1)]->setFocus(Qt::OtherFocusReason);
+        const rules::Place to{at.col + across, at.row + down};
+        if (to.col >= 0 && to.col < s && to.row >= 0 && to.row < s)
+            Picture1[rules::number(to, s)]->setFocus(Qt::OtherFocusReason);
         return true;
     }
     // In the tray, from tile to tile: across in reading order; up and down to the nearest row that
@@ -128,8 +136,8 @@ bool Form1::keyboardPlay(int key)
     for (Long row = at.row + down; down && !to && row >= 0 && row < s; row += down)
         for (Long d = 0; !to && d < s; ++d)
             for (const Long col : {at.col - d, at.col + d})
-                if (!to && col >= 0 && col < s && inTray(int(row * s + col + 1)))
-                    to = int(row * s + col + 1);
+                if (!to && col >= 0 && col < s && inTray(rules::number({col, row}, s)))
+                    to = rules::number({col, row}, s);
     if (to)
         Picture2[tray_order[size_t(to)]]->setFocus(Qt::OtherFocusReason);
     return true;
@@ -168,27 +176,31 @@ void Form1::putDown(int c)
         Picture1[c]->setFocus(Qt::OtherFocusReason);
 }
 
-// What a screen reader says of each tile and cell, and what the tests read.
+// What a screen reader says of each tile and cell, and what the tests read. A name that did not
+// change is left alone, so that nothing is announced for it.
 void Form1::nameBoard()
 {
-    const Long s = side();
+    const auto name = [](QWidget *w, const QString &n) {
+        if (w->accessibleName() != n)
+            w->setAccessibleName(n);
+    };
     std::array<int, 101> holder{};
     for (int k = 1; k <= TessNum; ++k) {
         const int c = tile_cell[size_t(k)];
         holder[size_t(c)] = k;
-        Picture2[k]->setAccessibleName(k == lifted_ ? QStringLiteral("tile %1, lifted").arg(k)
-                                       : c > 0      ? QStringLiteral("tile %1, on cell %2").arg(k).arg(c)
-                                                    : QStringLiteral("tile %1, in the tray").arg(k));
+        name(Picture2[k], k == lifted_ ? QStringLiteral("tile %1, lifted").arg(k)
+                          : c > 0      ? QStringLiteral("tile %1, on cell %2").arg(k).arg(c)
+                                       : QStringLiteral("tile %1, in the tray").arg(k));
     }
     for (int c = 1; c <= TessNum; ++c) {
         const int k = holder[size_t(c)];
-        const QString what = !k                         ? QStringLiteral("empty")
-                             : Picture2[k]->isEnabled() ? QStringLiteral("tile %1").arg(k)
-                                                        : QStringLiteral("tile %1, locked").arg(k);
-        Picture1[c]->setAccessibleName(QStringLiteral("cell %1, row %2, column %3, %4")
-                                           .arg(c)
-                                           .arg((c - 1) / s + 1)
-                                           .arg((c - 1) % s + 1)
-                                           .arg(what));
+        const rules::Place at = rules::place(c, side());
+        name(Picture1[c], QStringLiteral("cell %1, row %2, column %3, %4")
+                              .arg(c)
+                              .arg(at.row + 1)
+                              .arg(at.col + 1)
+                              .arg(!k                         ? QStringLiteral("empty")
+                                   : Picture2[k]->isEnabled() ? QStringLiteral("tile %1").arg(k)
+                                                              : QStringLiteral("tile %1, locked").arg(k)));
     }
 }

@@ -9,6 +9,11 @@ Place place(int p, Long side)
     return {Long((p - 1) % side), Long((p - 1) / side)};
 }
 
+int number(Place at, Long side)
+{
+    return int(at.row * side + at.col + 1);
+}
+
 Corner corner(int p, Long side, double originLeft, double originTop, Integer step)
 {
     // Products of wide integers: on a very large screen step x col exceeds 16 bits.

@@ -14,6 +14,7 @@ struct Place {
     Long col = 0, row = 0; // 0-based
 };
 Place place(int p, Long side);
+int number(Place at, Long side);
 
 // The top-left corner of place p of a grid whose first place stands at (originLeft, originTop), its
 // neighbours `step` apart across and down.

@@ -18,6 +18,8 @@ void Form1::CMNew_Click()
     LBLcongrat->hide();
     Text2->hide();
     unlift();
+    drag_index = 0; // a tile being carried is dealt with the rest
+    carrying_ = false;
     for (int i = 1; i <= TessNum; ++i) {
         Picture2[i]->Tag.clear();
         Picture2[i]->setEnabled(true);

@@ -29,10 +29,7 @@ void Form1::importa_dati()
                 seen.insert(name);
                 names << name;
             }
-    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
-        const int c = a.compare(b, Qt::CaseInsensitive);
-        return c != 0 ? c < 0 : a < b;
-    });
+    sortByName(names);
     List1->addItems(names);
 }
 

@@ -10,6 +10,7 @@
 #include "window/geometry.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QScreen>
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -20,8 +21,9 @@
 
 namespace {
 
-// The preview is kept at no more than this size: enough for the largest screen's place for it.
-const QSize previewKept(600, 600);
+// The preview is kept at no more than this size: enough for its place on a 4K screen at twice the
+// pixels of a plain one.
+const QSize previewKept(800, 800);
 
 } // namespace
 
@@ -59,9 +61,7 @@ void Form1::File1_Click()
     }
     nome = picturePath;
 
-    // The name less its extension: ".jpg", or ".jpeg" as many cameras and browsers write it.
-    const qsizetype extension = fileName.endsWith(QLatin1String(".jpeg"), Qt::CaseInsensitive) ? 5 : 4;
-    const QString base = fileName.left(std::max<qsizetype>(0, fileName.size() - extension));
+    const QString base = QFileInfo(fileName).completeBaseName(); // less ".jpg", or ".jpeg"
     Label9->setText(category_name + QStringLiteral(" Library"));
     model = folder + QStringLiteral("/model/") + base + QStringLiteral(".mod");
     Label7->setText(base);
@@ -87,7 +87,6 @@ void Form1::File1_Click()
     }
     for (int i = 1; i <= TessNum; ++i)
         Picture1.load(i);
-    tile_cell.fill(0);
     scelta_file = true;
     endAnimation();
     CMNew->setEnabled(true);
@@ -125,6 +124,7 @@ void Form1::destroyBoard()
     tile_cell.fill(0);
     drag_index = 0;
     lifted_ = 0;
+    carrying_ = false;
 #ifdef __GLIBC__
     // A picture and its tiles are many megabytes; hand what they held back to the system, so that a
     // game left open all day does not keep the largest picture's memory.

@@ -15,3 +15,7 @@ public:
     int ListCount() const { return count(); }
     static QString folder(const QListWidgetItem *item) { return item->data(Qt::UserRole).toString(); }
 };
+
+// Puts names in the order the lists show them: without regard to case, and names that differ only in
+// case in a fixed order.
+void sortByName(QStringList &names);

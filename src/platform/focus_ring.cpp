@@ -21,12 +21,8 @@ FocusRing::FocusRing(QWidget *surface) : QWidget(surface)
 
 void FocusRing::follow(QWidget *focus)
 {
-    if (target_)
-        target_->removeEventFilter(this);
     auto *box = qobject_cast<PictureBox *>(focus);
     target_ = box && box->parentWidget() == parentWidget() ? box : nullptr;
-    if (target_)
-        target_->installEventFilter(this);
     place();
 }
 

@@ -23,10 +23,12 @@ static QString resolveComponent(const QString &dir, const QString &name)
     // System and hidden entries count too: a player's ".Mod" file is still the model.
     const QStringList entries =
         d.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
+    // Of names that differ only in case, always the same one.
+    QString found;
     for (const QString &e : entries)
-        if (e.compare(name, Qt::CaseInsensitive) == 0)
-            return join(dir, e);
-    return QString();
+        if (e.compare(name, Qt::CaseInsensitive) == 0 && (found.isEmpty() || e < found))
+            found = e;
+    return found.isEmpty() ? QString() : join(dir, found);
 }
 
 QString resolve(const QString &base, const QString &relative)

@@ -230,7 +230,8 @@ bool Form1::eventFilter(QObject *watched, QEvent *e)
     if (watched == surface && e->type() == QEvent::Resize) {
         Form_Resize();
     } else if (watched == surface && e->type() == QEvent::KeyPress) {
-        if (keyboardPlay(static_cast<QKeyEvent *>(e)->key()))
+        const auto *key = static_cast<QKeyEvent *>(e);
+        if (keyboardPlay(key->key(), key->isAutoRepeat()))
             return true;
     } else if (watched == surface && e->type() == QEvent::MouseButtonPress) {
         auto *me = static_cast<QMouseEvent *>(e);

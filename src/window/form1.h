@@ -142,7 +142,7 @@ public:
 
     // ---- playing by keys (board/keyboard.cpp) ----------------------------------------------------
     // Handles a key that reached a tile or a cell; false when it is not the game's.
-    bool keyboardPlay(int key);
+    bool keyboardPlay(int key, bool repeated = false);
     Integer liftedTile() const { return lifted_; }
 
     // ---- library (library/categories.cpp, library/choice.cpp) -----------------------------------
@@ -220,8 +220,9 @@ private:
     Integer drag_cell = 0;
     // The cell each tile stands on; 0 while it is in the tray.
     std::array<Integer, 101> tile_cell{};
-    Integer lifted_ = 0; // the tile the keyboard lifted
-    QImage preview_;     // the chosen picture's preview, as loaded
+    Integer lifted_ = 0;    // the tile the keyboard lifted
+    bool carrying_ = false; // the mouse carries a tile
+    QImage preview_;        // the chosen picture's preview, as loaded
 
     struct Animation {
         bool running = false;

@@ -1,5 +1,7 @@
 #include "window/geometry.h"
 
+#include "platform/twips.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -40,6 +42,11 @@ Layout arrange(Window window, int tiles)
     l.Z = num::CInt(W * 0.04124 * 10 / std::sqrt(double(tiles)));
     l.tray = QPointF(o.x() + 0.57 * W, o.y() + 1.224 * W * 0.03);
     l.cells = QPointF(o.x() + 1.224 * W * 0.03, l.tray.y());
+    // Cells stand whole pixels apart; where rounding would take the last one past the board's frame,
+    // the tiles are a little smaller.
+    const int side = int(std::lround(std::sqrt(double(tiles))));
+    while (l.Z > 0 && twips::fromPixels(twips::toPixels(l.Z)) * side > l.board.right() - l.cells.x())
+        --l.Z;
     // The strip stands against the board's right edge, as tall as the board; never over the tray.
     l.strip =
         QRectF(l.board.right(), l.board.top(), std::min(stripWidth, l.tray.x() - l.board.right()), l.board.height());
@@ -78,7 +85,8 @@ Panel panel(const Layout &l, QSizeF picture)
     const double board = l.board.width();
     Panel p;
     p.preview = QRectF(QPointF(l.area.left() + 0.547 * W, l.board.top() + 1.1 * board), shown);
-    const double frame = 1.065 * shown.width();
+    // The white frame is square; a preview taller than wide stands inside it as well.
+    const double frame = 1.065 * std::max(shown.width(), shown.height());
     p.frame = QRectF(l.area.left() + 0.994 * 0.547 * W, l.board.top() + 1.0926 * board, frame, frame);
     p.title = QRectF(p.preview.left() + 1.4 * shown.width(), p.frame.top() + 0.4 * frame, 0.25 * W, 1.38 * rowHeight);
     p.library = QRectF(l.area.left() + 0.11 * W, p.title.top(), p.title.width(), p.title.height());

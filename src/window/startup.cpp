@@ -18,7 +18,9 @@
 
 void Form1::Form_Load()
 {
-    if (placesItself()) {
+    // The window is sized before it is first shown; New Image leaves it the size and place the player
+    // or the window manager gave it.
+    if (!isVisible() && placesItself()) {
         // The window, its frame included, takes the whole of the screen that panels leave free; each
         // change of size lays it out (that of a window not yet shown, once it is). The frame is known
         // once a window manager has framed the window (fitToScreen then fits it again); until then it
@@ -125,6 +127,7 @@ void Form1::start()
     Form_Load();
     if (startedWell_)
         Form_Activate();
+    focusGame();
 }
 
 void Form1::focusGame()
