@@ -93,8 +93,8 @@ private slots:
     void theLayoutFitsEveryWindow_data()
     {
         QTest::addColumn<QSize>("window"); // outer size in pixels, a menu bar of 25 and no frame
-        for (QSize s : {QSize(1024, 768), QSize(1366, 768), QSize(1920, 1080), QSize(2560, 1080), QSize(1280, 1024),
-                        QSize(1080, 1920), QSize(800, 600)})
+        for (QSize s : {QSize(1024, 768), QSize(1366, 768), QSize(1920, 1080), QSize(2560, 1080), QSize(3840, 2160),
+                        QSize(1280, 1024), QSize(1080, 1920), QSize(800, 600)})
             QTest::addRow("%dx%d", s.width(), s.height()) << s;
     }
 
@@ -123,7 +123,9 @@ private slots:
                 for (qsizetype j = i + 1; j < apart.size(); ++j)
                     QVERIFY2(!apart[i].intersects(apart[j]), qPrintable(QStringLiteral("%1 and %2").arg(i).arg(j)));
             const geometry::Panel upright = geometry::panel(l, QSizeF(3000, 6000));
-            QVERIFY(l.board.contains(cells) && upright.frame.contains(upright.preview) && l.bar.contains(l.music));
+            QVERIFY(l.board.contains(cells) && upright.frame.contains(upright.preview));
+            QVERIFY(surface.contains(upright.title) && !upright.title.intersects(upright.frame));
+            QVERIFY(l.bar.contains(l.music) && l.bar.contains(l.newImage) && l.bar.contains(l.quit));
             QVERIFY(!l.strip.intersects(tray) && l.strip.left() == l.board.right());
             // Windows of every width: cells whole pixels apart stay inside the board.
             for (int w = 640; window == QSize(800, 600) && w <= 1600; ++w) {

@@ -25,11 +25,12 @@ Layout arrange(Window window, int tiles)
     // The design's width: the window's, or less on a window wider than 4:3 ...
     double W = std::min(window.outer.width(), window.outer.height() * 4 / 3);
     // ... or less again where the surface could not hold the tray (0.9824 W, plus a tile's rounding
-    // per column), the olive bar (its top at 0.87 x 0.995 of the height, 1.35 rows high) or the
-    // buttons (at 0.87 x 1.002 of the height, one row high).
+    // per column) or the olive bar: its top at 0.87 x 0.995 of the height, 1.35 rows high, and on a
+    // tall window reaching below the buttons (at 0.87 x 1.002 of the height, one row high) by as much
+    // as it reaches above the music control (0.87 x 0.005 of the height).
     W = std::min({W, (w - 20 * halfPixel) / (0.57 + 0.4124),
                   (h - 1.35 * rowHeight - 2 * halfPixel) / (0.75 * 0.87 * 0.995),
-                  (h - rowHeight - 2 * halfPixel) / (0.75 * 0.87 * 1.002)});
+                  (h - rowHeight - 2 * halfPixel) / (0.75 * 0.87 * 1.007)});
     W = std::max(W, 0.0);
     const double H = W * 3 / 4;
     Layout l;
@@ -57,7 +58,11 @@ Layout arrange(Window window, int tiles)
     l.newImage = QRectF(l.music.right(), row, button, rowHeight);
     l.reshuffle = l.newImage.translated(button, 0);
     l.quit = l.reshuffle.translated(button, 0);
-    l.bar = QRectF(o.x() + W * 0.058 * 0.932, o.y() + H * 0.87 * 0.995, l.music.width() * 1.012 * 2, rowHeight * 1.35);
+    // The bar covers them all with a margin. The row's height is fixed while its place follows the
+    // height, so on a tall window the buttons would hang below a bar of 1.35 rows.
+    const double barTop = o.y() + H * 0.87 * 0.995, margin = l.music.top() - barTop;
+    l.bar = QRectF(o.x() + W * 0.058 * 0.932, barTop, l.music.width() * 1.012 * 2,
+                   std::max(rowHeight * 1.35, row + rowHeight + margin - barTop));
 
     // The lists keep their place in the top-left corner of the design, over the board.
     l.categories = QRectF(o, listSize);
@@ -84,11 +89,12 @@ Panel panel(const Layout &l, QSizeF picture)
         shown.scale(previewWidth * scale, previewHeight * scale, Qt::KeepAspectRatio);
     const double board = l.board.width();
     Panel p;
-    p.preview = QRectF(QPointF(l.area.left() + 0.547 * W, l.board.top() + 1.1 * board), shown);
-    // The white frame is square; a preview taller than wide stands inside it as well.
-    const double frame = 1.065 * std::max(shown.width(), shown.height());
+    // The white frame is square, and the caption keeps clear of it; a preview taller than wide stands
+    // in the middle of it.
+    const double left = l.area.left() + 0.547 * W, side = std::max(shown.width(), shown.height()), frame = 1.065 * side;
+    p.preview = QRectF(QPointF(left + (side - shown.width()) / 2, l.board.top() + 1.1 * board), shown);
     p.frame = QRectF(l.area.left() + 0.994 * 0.547 * W, l.board.top() + 1.0926 * board, frame, frame);
-    p.title = QRectF(p.preview.left() + 1.4 * shown.width(), p.frame.top() + 0.4 * frame, 0.25 * W, 1.38 * rowHeight);
+    p.title = QRectF(left + 1.4 * side, p.frame.top() + 0.4 * frame, 0.25 * W, 1.38 * rowHeight);
     p.library = QRectF(l.area.left() + 0.11 * W, p.title.top(), p.title.width(), p.title.height());
     return p;
 }
