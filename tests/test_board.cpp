@@ -295,14 +295,23 @@ private slots:
         QCOMPARE(f->liftedTile(), lock ? Integer(0) : Integer(a));
         keys({Qt::Key_Escape, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab}); // round to the tray
         // A mouse press puts a lifted tile back, and hides the highlight; while the mouse carries a
-        // tile, Space lifts nothing.
+        // tile, Space lifts nothing. A resize gives the carried tile back: a tile lifted then is the
+        // keyboard's, and the button still held neither moves nor drops it.
         keys({Qt::Key_Return});
         PictureBox *grabbed = f->Picture2[f->trayOrder()[16]];
         QTest::mousePress(grabbed, Qt::LeftButton);
         QVERIFY(f->liftedTile() == 0 && !f->ring->target());
         keys({Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space});
-        QTest::mouseRelease(grabbed, Qt::LeftButton);
         QCOMPARE(f->liftedTile(), Integer(0));
+        f->resize(f->size() + QSize(40, 30));
+        keys({Qt::Key_Space});
+        const Integer held = f->liftedTile();
+        const QPoint heldAt = f->Picture2[held]->pos();
+        const QPoint toFreeCell = grabbed->rect().center() + f->focusWidget()->pos() - heldAt;
+        QTest::mouseMove(grabbed, toFreeCell);
+        QTest::mouseRelease(grabbed, Qt::LeftButton, {}, toFreeCell);
+        QVERIFY(held && f->liftedTile() == held && f->Picture2[held]->pos() == heldAt);
+        keys({Qt::Key_Escape});
         // The rest, to "Congratulations".
         for (int n = 0; n < 16 && f->nTess < 16 && !QTest::currentTestFailed(); ++n)
             place(focused(f->Picture2)); // each tile to its own cell

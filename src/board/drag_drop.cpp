@@ -33,9 +33,11 @@ void Form1::pickUp(Integer Index)
     drag_cell = Interno ? tile_cell[size_t(Index)] : Integer(0);
 }
 
+// Only a carry the mouse began moves and drops a tile: one given back meanwhile (a resize,
+// Reshuffle) is over, and a tile the keyboard lifted since is the keyboard's.
 void Form1::Picture2_MouseMove(Integer, int Button, int, double X, double Y)
 {
-    if (Button != 1)
+    if (Button != 1 || !carrying_)
         return;
     PictureBox *tile = Picture2[drag_index];
     if (drag_index < 1 || !tile)
@@ -47,7 +49,7 @@ void Form1::Picture2_MouseMove(Integer, int Button, int, double X, double Y)
 
 void Form1::Picture2_MouseUp(Integer, int Button, int, double, double)
 {
-    if (Button != 1)
+    if (Button != 1 || !carrying_)
         return;
     carrying_ = false;
     PictureBox *tile = Picture2[drag_index];
