@@ -87,13 +87,13 @@ private slots:
     }
 
     // The player's own folder adds categories, and pictures to the library's categories of the same
-    // name, all in one order; photos named .jpeg as well as .jpg.
+    // name in any case, all in one order; photos named .jpeg as well as .jpg.
     void thePlayersOwnPicturesJoinTheLibrary()
     {
         ProgramFolder library, own;
         library.addPicture("Zoo", "lion.jpg", gridPicture(100, 100, 4));
-        own.addPicture("Zoo", "cat.jpg", gridPicture(100, 100, 4));
-        own.addPicture("Zoo", "lion.jpg", gridPicture(100, 100, 4));
+        own.addPicture("zoo", "cat.jpg", gridPicture(100, 100, 4));
+        own.addPicture("zoo", "lion.jpg", gridPicture(100, 100, 4));
         own.addPicture("Mine", "me.JPEG", gridPicture(100, 100, 4));
         Game game(library, true, Game::Recorded, own.path());
         QCOMPARE(game.listed(game->List1), (QStringList{"Mine", "Zoo"}));

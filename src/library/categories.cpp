@@ -17,16 +17,16 @@ void Form1::importa_dati()
 {
     List1->hide();
     library_root = appPath() + u'/';
-    // The library's folders and the player's own; a name in both shows once. Hidden folders (names
-    // starting with a dot) are not listed; the platform gives no fixed order, so the categories are
-    // sorted by name.
+    // The library's folders and the player's own; a name in both shows once, whatever its case, as
+    // the category's folders are found. Hidden folders (names starting with a dot) are not listed;
+    // the platform gives no fixed order, so the categories are sorted by name.
     QStringList names;
     QSet<QString> seen;
     for (const QString &root : {appPath(), context_.playerFolder})
         for (const QString &name :
              root.isEmpty() ? QStringList() : QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted))
-            if (name != u"Music" && name != u"Puzzle" && !seen.contains(name)) {
-                seen.insert(name);
+            if (name != u"Music" && name != u"Puzzle" && !seen.contains(name.toCaseFolded())) {
+                seen.insert(name.toCaseFolded());
                 names << name;
             }
     sortByName(names);
