@@ -108,11 +108,11 @@ private slots:
     }
 
     // The whole window follows its size, mid-game too: every tile keeps its cell or its tray place, a
-    // tile being carried is given back, and the preview and its captions stay above the button row.
+    // tile being carried is given back, and the preview and its whole captions stay above the button row.
     void theWindowIsLaidOutForEachSizeMidGame()
     {
         ProgramFolder folder;
-        folder.addPicture("Zoo", "x.jpg", gridPicture(400, 400, 4));
+        folder.addPicture("Summer in the Alps", "IMG_20240812_143512.jpg", gridPicture(400, 400, 4));
         Game game(folder);
         Form1 &f = *game;
         auto px = [](double t) { return twips::toPixels(t); };
@@ -121,7 +121,7 @@ private slots:
         QCOMPARE(f.Label8->background(), QColor(0, 0, 0));
         QVERIFY(f.Label8->text().startsWith(QString(100, u' ') + QStringLiteral("       Select the")));
         f.tessere[1]->trigger();
-        game.choose("Zoo", "x.jpg");
+        game.choose("Summer in the Alps", "IMG_20240812_143512.jpg");
         game.dropOnCell(3, 3);
         game.dropOnCell(5, 9);
         const QMap<int, int> board = tilesOnCells(f);
@@ -146,6 +146,8 @@ private slots:
             QVERIFY(f.Picture2[f.trayOrder()[1]]->x() > f.Label8->geometry().right());
             for (QWidget *w : QList<QWidget *>{f.Picture3, f.Label6, f.Label7, f.Label9, f.Picture2[f.trayOrder()[16]]})
                 QVERIFY(f.surface->rect().contains(w->geometry()) && !w->geometry().intersects(f.Label5->geometry()));
+            for (Label *caption : {f.Label7, f.Label9}) // whole, if smaller
+                QVERIFY(caption->fontMetrics().horizontalAdvance(caption->text()) < caption->contentsRect().width());
         }
         // 1024 x 768: the design's own figures.
         QCOMPARE(f.Label1->geometry(), QRect(px(460.8), px(460.8), px(6528), px(6528)));

@@ -78,8 +78,10 @@ void Form1::disponi_celle()
     Label6->lower();
     Label6->show();
     twips::setGeometry(Label7, panel.title);
+    Label7->fitText();
     Label7->show();
     twips::setGeometry(Label9, panel.library);
+    Label9->fitText();
     Label9->show();
     nameBoard();
 }

@@ -1,5 +1,6 @@
 #include "platform/label.h"
 
+#include <QFontMetricsF>
 #include <QMouseEvent>
 
 Label::Label(QWidget *parent) : QLabel(parent)
@@ -31,6 +32,17 @@ void Label::setBordered(bool on)
 {
     setFrameShape(on ? QFrame::Box : QFrame::NoFrame);
     setLineWidth(1);
+}
+
+void Label::fitText()
+{
+    if (!fullFont_)
+        fullFont_ = font();
+    QFont f = *fullFont_;
+    const double room = contentsRect().width() - 2;
+    while (f.pointSizeF() > 8 && QFontMetricsF(f).horizontalAdvance(text()) > room)
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+    setFont(f);
 }
 
 void Label::mousePressEvent(QMouseEvent *e)

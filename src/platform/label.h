@@ -1,5 +1,8 @@
 #pragma once
+#include <QFont>
 #include <QLabel>
+
+#include <optional>
 
 // A label that reports a click (a left press and release over it).
 class Label : public QLabel
@@ -11,6 +14,9 @@ public:
     void setForeground(const QColor &c);
     QColor background() const;
     void setBordered(bool on);
+    // Draws a caption too long for the label smaller, down to 8 points, rather than cut off at both
+    // ends; the font the label had when first fitted is its caption's full size.
+    void fitText();
 
 signals:
     void clicked();
@@ -21,4 +27,5 @@ protected:
 
 private:
     bool pressed_ = false;
+    std::optional<QFont> fullFont_;
 };
