@@ -94,12 +94,13 @@ private slots:
         library.addPicture("Zoo", "lion.jpg", gridPicture(100, 100, 4));
         own.addPicture("zoo", "cat.jpg", gridPicture(100, 100, 4));
         own.addPicture("zoo", "lion.jpg", gridPicture(100, 100, 4));
+        own.addPicture("ZOO", "ape.jpg", gridPicture(100, 100, 4));
         own.addPicture("Mine", "me.JPEG", gridPicture(100, 100, 4));
         Game game(library, true, Game::Recorded, own.path());
         QCOMPARE(game.listed(game->List1), (QStringList{"Mine", "Zoo"}));
         game->files->trigger();
         QVERIFY(game.clickListItem(game->List1, "Zoo"));
-        QCOMPARE(game.listed(game->File1), (QStringList{"cat.jpg", "lion.jpg"}));
+        QCOMPARE(game.listed(game->File1), (QStringList{"ape.jpg", "cat.jpg", "lion.jpg"}));
         game.choose("Mine", "me.JPEG");
         QVERIFY(game->scelta_file);
         QCOMPARE(game->Label7->text(), "me");

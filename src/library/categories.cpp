@@ -8,23 +8,34 @@
 #include "window/form1.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QSet>
+
+#include <algorithm>
+
+namespace {
+// The folders in root, hidden ones (names starting with a dot) left out; in a fixed order, as the
+// platform gives none.
+QStringList foldersIn(const QString &root)
+{
+    QStringList names =
+        root.isEmpty() ? QStringList() : QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+} // namespace
 
 void Form1::importa_dati()
 {
     List1->hide();
     library_root = appPath() + u'/';
-    // The library's folders and the player's own; a name in both shows once, whatever its case, as
-    // the category's folders are found. Hidden folders (names starting with a dot) are not listed;
-    // the platform gives no fixed order, so the categories are sorted by name.
+    // The library's folders and the player's own, sorted by name. A category is every folder of its
+    // name in either place, whatever the case, so that name shows once, as the library spells it.
     QStringList names;
     QSet<QString> seen;
     for (const QString &root : {appPath(), context_.playerFolder})
-        for (const QString &name :
-             root.isEmpty() ? QStringList() : QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted))
+        for (const QString &name : foldersIn(root))
             if (name != u"Music" && name != u"Puzzle" && !seen.contains(name.toCaseFolded())) {
                 seen.insert(name.toCaseFolded());
                 names << name;
@@ -36,11 +47,10 @@ void Form1::importa_dati()
 QStringList Form1::categoryFolders(const QString &category) const
 {
     QStringList folders;
-    for (const QString &root : {appPath(), context_.playerFolder}) {
-        const QString folder = root.isEmpty() ? QString() : paths::resolve(root, category);
-        if (QFileInfo(folder).isDir())
-            folders << folder;
-    }
+    for (const QString &root : {appPath(), context_.playerFolder})
+        for (const QString &name : foldersIn(root))
+            if (name.compare(category, Qt::CaseInsensitive) == 0)
+                folders << paths::join(root, name);
     return folders;
 }
 
