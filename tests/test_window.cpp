@@ -128,7 +128,7 @@ private slots:
         PictureBox *carried = f.Picture2[f.trayOrder()[1]];
         QTest::mousePress(carried, Qt::LeftButton, {}, QPoint(5, 5));
         QTest::mouseMove(carried, QPoint(-300, 40));
-        for (QSize size : {QSize(1366, 768), QSize(800, 600), QSize(1024, 768)}) {
+        for (QSize size : {QSize(1366, 768), QSize(800, 600), QSize(640, 480), QSize(1024, 768)}) {
             f.resize(size);
             if (size.width() == 1366) // the tile being carried is dropped, after the resize
                 QTest::mouseRelease(carried, Qt::LeftButton, {}, QPoint(-300, 40));
@@ -149,8 +149,9 @@ private slots:
             for (Label *caption : {f.Label7, f.Label9}) // whole, if smaller
                 QVERIFY(caption->fontMetrics().horizontalAdvance(caption->text()) < caption->contentsRect().width());
         }
-        // 1024 x 768: the design's own figures.
+        // 1024 x 768: the design's own figures, and the picture's name at its full size again.
         QCOMPARE(f.Label1->geometry(), QRect(px(460.8), px(460.8), px(6528), px(6528)));
+        QCOMPARE(f.Label7->font().pointSizeF(), 12.0);
         QCOMPARE(f.CMquit->geometry(), QRect(px(11962.88), px(10042.4448), px(2214.4), px(360)));
         QCOMPARE(f.Text2->pos(), QPoint(px(15360 * 0.105), 0));
     }
