@@ -266,8 +266,18 @@ private slots:
         QVERIFY(has(trayTile(1)));
         keys({Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down});
         QVERIFY(has(trayTile(6)) && f->ring->target() == f->focusWidget());
-        // Lifted, the keyboard goes to the first free cell; Escape puts the tile back.
-        keys({Qt::Key_Space, Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right});
+        // Held down, Space lifts once: the X server repeats a held key as a release and a press at one
+        // and the same time. Lifted, the keyboard goes to the first free cell; Escape puts the tile back.
+        const auto space = [&](QEvent::Type type, ulong at) {
+            QKeyEvent e(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+            e.setTimestamp(at);
+            QApplication::sendEvent(f->focusWidget(), &e);
+        };
+        space(QEvent::KeyPress, 1000);
+        for (ulong at = 1500; at < 4000; at += 40)
+            space(QEvent::KeyRelease, at), space(QEvent::KeyPress, at);
+        space(QEvent::KeyRelease, 4100);
+        keys({Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right});
         QVERIFY(has("cell 4, row 1, column 4, empty") && f->liftedTile() == f->trayOrder()[6]); // the edges hold
         keys({Qt::Key_Escape});
         QVERIFY(has(trayTile(6)) && f->liftedTile() == 0);
@@ -312,11 +322,58 @@ private slots:
         QTest::mouseRelease(grabbed, Qt::LeftButton, {}, toFreeCell);
         QVERIFY(held && f->liftedTile() == held && f->Picture2[held]->pos() == heldAt);
         keys({Qt::Key_Escape});
+        // The mouse carries off the tile the keyboard is on: the keyboard goes on to the tray's first tile.
+        const int carried = focused(f->Picture2);
+        game_->dropOnCell(carried, carried);
+        QVERIFY(focused(f->Picture2) != carried && f->focusWidget()->accessibleName().endsWith("in the tray"));
         // The rest, to "Congratulations".
         for (int n = 0; n < 16 && f->nTess < 16 && !QTest::currentTestFailed(); ++n)
             place(focused(f->Picture2)); // each tile to its own cell
         QVERIFY(f->LBLcongrat->isVisible() && f->isVisible());
         QCOMPARE(game_->media->beeps, 16);
+    }
+
+    void aCarryEndsWhenTheMouseIsTakenAway_data()
+    {
+        QTest::addColumn<int>("tiles");
+        QTest::addColumn<QString>("by");
+        QTest::newRow("the Options menu, opened by its key, 16 tiles") << 16 << "Alt+O";
+        QTest::newRow("the Music menu, opened by its key, 100 tiles") << 100 << "Alt+M";
+        QTest::newRow("another window, 100 tiles") << 100 << "window";
+    }
+
+    // A tile let go while the mouse is taken away goes back to its tray place, and the keys still play.
+    void aCarryEndsWhenTheMouseIsTakenAway()
+    {
+        QFETCH(int, tiles);
+        QFETCH(QString, by);
+        start(tiles);
+        PictureBox *t = f->Picture2[f->trayOrder()[1]];
+        const QPoint from = t->pos(), overBoard = f->Picture1[1]->pos() + QPoint(t->width() / 2, t->height() / 2);
+        QTest::mousePress(t, Qt::LeftButton, {}, QPoint(3, 3));
+        QTest::mouseMove(t, t->mapFrom(f->surface, overBoard));
+        QWidget other;
+        if (by == u"window") {
+            other.show();
+            other.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&other));
+        } else {
+            QTest::keyClick(f, by == u"Alt+O" ? Qt::Key_O : Qt::Key_M, Qt::AltModifier);
+            QVERIFY(QApplication::activePopupWidget());
+        }
+        QTest::mouseRelease(t, Qt::LeftButton, {}, t->mapFrom(f->surface, overBoard));
+        if (by == u"window") {
+            f->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(f));
+        }
+        for (int twice = 0; twice < 2; ++twice)
+            QTest::keyClick(QApplication::activePopupWidget() ? QApplication::activePopupWidget() : f->window(),
+                            Qt::Key_Escape);
+        QCOMPARE(t->pos(), from);
+        QVERIFY(tilesOnCells(*f).isEmpty());
+        t->setFocus();
+        QTest::keyClick(t, Qt::Key_Space);
+        QCOMPARE(f->liftedTile(), Integer(f->trayOrder()[1]));
     }
 
     void reshuffleDealsAgainAndClearsThePlay()

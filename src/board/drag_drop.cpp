@@ -59,6 +59,17 @@ void Form1::Picture2_MouseUp(Integer, int Button, int, double, double)
                         twips::width(Label1), wdt, side()));
 }
 
+// A carry ends however the mouse is taken away: a menu or a message opens, the window is
+// deactivated or hidden. The tile goes back where it was picked up, as after a refused drop.
+void Form1::giveBack()
+{
+    if (!carrying_)
+        return;
+    carrying_ = false;
+    if (PictureBox *tile = Picture2[drag_index])
+        twips::move(tile, drag_left, drag_top);
+}
+
 // The tile picked up is put down on the cell it landed on, if that cell is free; otherwise, or when
 // it landed on none, it goes back where it was picked up. The mouse and the keyboard alike.
 void Form1::land(const rules::Landing &at)
@@ -75,12 +86,13 @@ void Form1::land(const rules::Landing &at)
     tile->move(cell->pos());
     tile->raise(); // over the cell, whether it was carried there or put down by the keyboard
     ring->raise();
-    // The keyboard, if it was on the tile, stays in the tray.
-    if (focusWidget() == tile && !focusTray())
-        cell->setFocus(Qt::OtherFocusReason);
     tile->Tag = QStringLiteral("giocata");
     cell->Tag = QStringLiteral("1");
     tile_cell[size_t(drag_index)] = Integer(at.cell);
+    // The keyboard, if it was on the tile, stays in the tray: on its first tile, now that this one
+    // has left it.
+    if (focusWidget() == tile && !focusTray())
+        cell->setFocus(Qt::OtherFocusReason);
     if (Interno && drag_cell > 0) {
         const rules::Place left = rules::place(drag_cell, side());
         DX1 = Integer(left.col + 1);

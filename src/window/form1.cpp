@@ -6,6 +6,7 @@
 #include "common/songs.h"
 #include "platform/file_list.h"
 #include "platform/focus_ring.h"
+#include "platform/grab_watch.h"
 #include "platform/label.h"
 #include "platform/media_backend.h"
 #include "platform/menu_item.h"
@@ -223,6 +224,7 @@ void Form1::wireHandlers()
     connect(LBLcongrat, &Label::clicked, this, &Form1::LBLcongrat_Click);
     connect(Picture3, &PictureBox::clicked, this, &Form1::Picture3_Click);
     connect(MMC1, &MMControl::Done, this, &Form1::MMC1_Done);
+    connect(new GrabWatch(this), &GrabWatch::taken, this, &Form1::giveBack);
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *e)
@@ -230,9 +232,16 @@ bool Form1::eventFilter(QObject *watched, QEvent *e)
     if (watched == surface && e->type() == QEvent::Resize) {
         Form_Resize();
     } else if (watched == surface && e->type() == QEvent::KeyPress) {
+        // A key held down repeats as pairs of release and press at one and the same time; the X
+        // server's pairs are not always marked as repeats.
         const auto *key = static_cast<QKeyEvent *>(e);
-        if (keyboardPlay(key->key(), key->isAutoRepeat()))
+        const bool held = key->isAutoRepeat() ||
+                          (key->timestamp() != 0 && key->key() == released_.key && key->timestamp() == released_.at);
+        if (keyboardPlay(key->key(), held))
             return true;
+    } else if (watched == surface && e->type() == QEvent::KeyRelease) {
+        const auto *key = static_cast<QKeyEvent *>(e);
+        released_ = {key->key(), key->timestamp()};
     } else if (watched == surface && e->type() == QEvent::MouseButtonPress) {
         auto *me = static_cast<QMouseEvent *>(e);
         Form_MouseDown(buttonMask(me->button()), shiftMask(me->modifiers()), me->position().x() * twips::perPixel,

@@ -193,6 +193,7 @@ private:
     void endAnimation();
     void placement();
     void carryAway();
+    void giveBack();
     void pickUp(Integer Index);
     void land(const rules::Landing &at);
     int trayPlaceWithFocus() const;
@@ -222,7 +223,12 @@ private:
     std::array<Integer, 101> tile_cell{};
     Integer lifted_ = 0;    // the tile the keyboard lifted
     bool carrying_ = false; // the mouse carries a tile
-    QImage preview_;        // the chosen picture's preview, as loaded
+    // The key last let go, and when: a press of it at that very time is the key held down.
+    struct {
+        int key = 0;
+        quint64 at = 0;
+    } released_;
+    QImage preview_; // the chosen picture's preview, as loaded
 
     struct Animation {
         bool running = false;
