@@ -243,6 +243,9 @@ private slots:
         QVERIFY(QTest::qWaitFor(
             [&] { return !desktop.minimised(id) && desktop.frame(id) == area && desktop.barTop(id) == bar; }, 15000));
         if (game == None) {
+            // A window made larger than the screen from outside is fitted back into the free area.
+            desktop.run("xdotool", {"windowsize", id, "3000", "3000"});
+            QVERIFY(QTest::qWaitFor([&] { return desktop.frame(id) == area; }, 15000));
             // The window manager's close request ends the game.
             desktop.run("wmctrl", {"-i", "-c", id});
             QVERIFY(process.state() == QProcess::NotRunning || process.waitForFinished(30000));

@@ -66,11 +66,12 @@ void Form1::Form_Resize()
         fitBoard();
 }
 
+// A window made larger than the free area from outside (a tool, a window manager's rule) is fitted
+// back into it.
 void Form1::resizeEvent(QResizeEvent *e)
 {
     QMainWindow::resizeEvent(e);
-    if (frameMargins() != fittedFrame_)
-        fitToScreen();
+    fitToScreen();
 }
 
 void Form1::moveEvent(QMoveEvent *e)
@@ -98,8 +99,9 @@ bool Form1::placesItself()
 // player or the window manager gave it: an un-maximised window stays un-maximised.
 void Form1::fitToScreen()
 {
-    // A window the player maximised or made full screen is the window manager's to place.
-    if (!placesItself() || isMinimized() || isMaximized() || isFullScreen() || !screen())
+    // Only an X11 window manager frames the window and says where the panels are. A window the player
+    // maximised or made full screen is the window manager's to place.
+    if (QGuiApplication::platformName() != u"xcb" || isMinimized() || isMaximized() || isFullScreen() || !screen())
         return;
     fittedFrame_ = frameMargins();
     const QRect free = screen()->availableGeometry();
