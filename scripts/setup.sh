@@ -3,13 +3,15 @@
 
 # Packages for building and playing the game.
 GAME_PACKAGES=(build-essential cmake pkg-config qt6-base-dev libfluidsynth-dev libasound2-dev libgif-dev
-               libgl-dev fonts-ebgaramond fonts-liberation fonts-dejavu-core timgm6mb-soundfont
-               mate-backgrounds lomiri-wallpapers-16.04)
+               libgl-dev libheif-dev qt6-image-formats-plugins fonts-ebgaramond fonts-liberation fonts-dejavu-core
+               timgm6mb-soundfont mate-backgrounds lomiri-wallpapers-16.04)
 # What making the Debian package adds: its tools and its checks.
 PACKAGE_PACKAGES=(dpkg-dev file lintian appstream desktop-file-utils)
 # What the tests add: an X server, a mouse driver, screenshots, desktop-file checks, clang for fuzzing,
-# and the loudness meter of the benchmarks.
-TEST_PACKAGES=("${PACKAGE_PACKAGES[@]}" libebur128-dev xvfb openbox wmctrl pulseaudio pulseaudio-utils xdotool imagemagick x11-utils clang libclang-rt-14-dev)
+# pictures of every kind to play (WebP animations), and the loudness meter and the JPEG decoder of the
+# benchmarks.
+TEST_PACKAGES=("${PACKAGE_PACKAGES[@]}" libebur128-dev libjpeg-dev xvfb openbox wmctrl pulseaudio pulseaudio-utils xdotool
+               imagemagick webp x11-utils clang libclang-rt-14-dev)
 
 ensure_packages() {
     local missing=()

@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <libheif/heif.h>
 #include <memory>
 
 // A stand-in for the song player: every request is written down; a song "opens" when its file exists.
@@ -124,12 +125,65 @@ inline bool similar(const QColor &a, const QColor &b, int tolerance = 24)
            std::abs(a.blue() - b.blue()) < tolerance;
 }
 
-inline QByteArray jpegBytes(const QImage &img, int quality = 90)
+inline QByteArray jpegBytes(const QImage &img, int quality = 90, const char *format = "JPEG")
 {
     QByteArray bytes;
     QBuffer buf(&bytes);
     buf.open(QIODevice::WriteOnly);
-    img.save(&buf, "JPEG", quality);
+    img.save(&buf, format, quality);
+    return bytes;
+}
+
+// The picture as a camera stores it when it must be turned by orientation o (as EXIF numbers them)
+// to stand upright.
+inline QImage stored(const QImage &upright, int o)
+{
+    // The inverse of each orientation's turn, as a matrix.
+    static const int m[9][4] = {{},           {1, 0, 0, 1},  {-1, 0, 0, 1},  {-1, 0, 0, -1}, {1, 0, 0, -1},
+                                {0, 1, 1, 0}, {0, -1, 1, 0}, {0, -1, -1, 0}, {0, 1, -1, 0}};
+    return upright.transformed(QTransform(m[o][0], m[o][1], m[o][2], m[o][3], 0, 0));
+}
+
+// A HEIF photo as a phone stores it (AVIF with `avif`): `upright` stored turned, with the rotation and
+// mirror that stand it upright again, at 8 or 10 bits a channel. A size that the codec cannot take
+// whole is stored as a grid of tiles, cut to size.
+inline QByteArray heifBytes(const QImage &upright, bool avif = false, int o = 1, int bits = 8)
+{
+    const QImage img = stored(upright, o).convertToFormat(QImage::Format_RGBA64);
+    heif_context *context = heif_context_alloc();
+    heif_encoder *encoder = nullptr;
+    heif_context_get_encoder_for_format(context, avif ? heif_compression_AV1 : heif_compression_HEVC, &encoder);
+    heif_encoder_set_lossy_quality(encoder, 95);
+    heif_encoder_set_parameter(encoder, "chroma", "444");
+    heif_image *picture = nullptr;
+    heif_image_create(img.width(), img.height(), heif_colorspace_RGB,
+                      bits > 8 ? heif_chroma_interleaved_RRGGBB_LE : heif_chroma_interleaved_RGB, &picture);
+    heif_image_add_plane(picture, heif_channel_interleaved, img.width(), img.height(), bits);
+    int stride = 0;
+    uint8_t *row = heif_image_get_plane(picture, heif_channel_interleaved, &stride);
+    for (int y = 0; y < img.height(); ++y, row += stride)
+        for (int x = 0; x < img.width(); ++x)
+            for (int c = 0; c < 3; ++c) {
+                const QRgba64 p = reinterpret_cast<const QRgba64 *>(img.constScanLine(y))[x];
+                const int v = (c == 0 ? p.red() : c == 1 ? p.green() : p.blue()) >> (16 - bits);
+                if (bits > 8)
+                    row[x * 6 + c * 2] = uint8_t(v), row[x * 6 + c * 2 + 1] = uint8_t(v >> 8);
+                else
+                    row[x * 3 + c] = uint8_t(v);
+            }
+    heif_encoding_options *options = heif_encoding_options_alloc();
+    options->image_orientation = heif_orientation(o);
+    heif_context_encode_image(context, picture, encoder, options, nullptr);
+    QByteArray bytes;
+    heif_writer writer{1, [](heif_context *, const void *data, size_t size, void *to) {
+                           static_cast<QByteArray *>(to)->append(static_cast<const char *>(data), qsizetype(size));
+                           return heif_error{heif_error_Ok, heif_suberror_Unspecified, ""};
+                       }};
+    heif_context_write(context, &writer, &bytes);
+    heif_encoding_options_free(options);
+    heif_image_release(picture);
+    heif_encoder_release(encoder);
+    heif_context_free(context);
     return bytes;
 }
 

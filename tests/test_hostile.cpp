@@ -5,6 +5,7 @@
 #include "support.h"
 
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -36,19 +37,37 @@ void stillUsable(Game &game)
     QCOMPARE(game->Picture2.ubound(), int(game->TessNum));
 }
 
-// The picture as a camera stores it when the photo must be turned by EXIF orientation o to stand upright.
+// A JPEG photo as a camera stores it when it must be turned by EXIF orientation o to stand upright.
 QByteArray photo(const QImage &upright, int o)
 {
-    // The inverse of each orientation's turn, as a matrix.
-    static const int m[9][4] = {{},           {1, 0, 0, 1},  {-1, 0, 0, 1},  {-1, 0, 0, -1}, {1, 0, 0, -1},
-                                {0, 1, 1, 0}, {0, -1, 1, 0}, {0, -1, -1, 0}, {0, 1, -1, 0}};
-    const QImage stored = upright.transformed(QTransform(m[o][0], m[o][1], m[o][2], m[o][3], 0, 0));
     // An Exif block with the one Orientation tag, right after the JPEG's start marker.
     QByteArray exif("\xff\xe1\x00\x22"
                     "Exif\0\0MM\0\x2a\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0\0\0\0\0\0\0\0",
                     36);
     exif[29] = char(o);
-    return jpegBytes(stored, 95).insert(2, exif);
+    return jpegBytes(stored(upright, o), 95).insert(2, exif);
+}
+
+// The bytes of a HEIF file with one box's type changed, or with bytes of its grid changed.
+QByteArray patched(QByteArray heif, const char *box, const QByteArray &with, int at = 4)
+{
+    const qsizetype i = heif.indexOf(box);
+    return i < 0 ? QByteArray() : heif.replace(i + at, with.size(), with);
+}
+
+// A picture made by a program of the system's (ImageMagick's convert, WebP's img2webp) from the
+// pictures given, saved as 1.png, 2.png ...; it writes the file "out".
+QByteArray made(const QString &program, const QStringList &args, const QList<QImage> &from = {})
+{
+    QTemporaryDir dir;
+    for (int i = 0; i < from.size(); ++i)
+        from[i].save(dir.filePath(QStringLiteral("%1.png").arg(i + 1)));
+    QProcess p;
+    p.setWorkingDirectory(dir.path());
+    p.start(program, args);
+    p.waitForFinished(60000);
+    QFile out(dir.filePath("out"));
+    return out.open(QIODevice::ReadOnly) ? out.readAll() : QByteArray();
 }
 
 void addGood(ProgramFolder &folder)
@@ -64,70 +83,99 @@ class TestHostile : public QObject
 private slots:
     void everyPictureIsPlayedOrRefusedWithAMessage_data()
     {
+        QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("tiles");
         QTest::addColumn<bool>("refused");
         QTest::addColumn<bool>("pieces"); // a 4 x 4 grid: each tile must show its own piece, upright
-        const QByteArray good = jpegBytes(gridPicture(200, 160, 4));
+        const QImage grid = gridPicture(200, 160, 4);
+        const QByteArray good = jpegBytes(grid), heif = heifBytes(grid), heifGrid = heifBytes(gridPicture(201, 161, 4));
         QByteArray corrupt = good;
         for (qsizetype i = 600; i < corrupt.size() - 2; i += 7)
             corrupt[i] = char(corrupt[i] ^ 0x5a);
-        QByteArray png;
-        QBuffer buf(&png);
-        buf.open(QIODevice::WriteOnly);
-        gridPicture(100, 100, 4).save(&buf, "PNG");
-        QTest::newRow("zero bytes") << QByteArray() << 100 << true << false;
-        QTest::newRow("truncated header") << good.left(40) << 100 << true << false;
-        QTest::newRow("truncated data") << good.left(good.size() / 3) << 16 << false << false;
-        QTest::newRow("corrupt data") << corrupt << 16 << true << false;
-        QTest::newRow("a text file") << QByteArray("<html>not a picture</html>") << 100 << true << false;
-        QTest::newRow("a PNG named .jpg") << png << 16 << false << true;
-        QTest::newRow("header claims 60000 x 60000") << jpegClaiming(60000, 60000) << 100 << true << false;
-        QTest::newRow("1 x 1 pixel") << jpegBytes(gridPicture(1, 1, 1)) << 16 << true << false;
-        QTest::newRow("3 x 3 pixels, 16 tiles") << jpegBytes(gridPicture(3, 3, 1)) << 16 << true << false;
-        QTest::newRow("4 x 4 pixels, 16 tiles") << jpegBytes(gridPicture(4, 4, 4)) << 16 << false << false;
-        QTest::newRow("removed after it was listed") << QByteArray("gone") << 100 << true << false;
+        QTest::newRow("zero bytes") << "bad.jpg" << QByteArray() << 100 << true << false;
+        QTest::newRow("truncated header") << "bad.jpg" << good.left(40) << 100 << true << false;
+        QTest::newRow("truncated data") << "bad.jpg" << good.left(good.size() / 3) << 16 << false << false;
+        QTest::newRow("corrupt data") << "bad.jpg" << corrupt << 16 << true << false;
+        QTest::newRow("a text file") << "bad.jpg" << QByteArray("<html>not a picture</html>") << 100 << true << false;
+        QTest::newRow("a PNG named .jpg") << "bad.jpg" << jpegBytes(grid, -1, "PNG") << 16 << false << true;
+        QTest::newRow("header claims 60000 x 60000") << "bad.jpg" << jpegClaiming(60000, 60000) << 100 << true << false;
+        QTest::newRow("header claims 65000 x 65000") << "bad.jpg" << jpegClaiming(65000, 65000) << 16 << true << false;
+        QTest::newRow("1 x 1 pixel") << "bad.jpg" << jpegBytes(gridPicture(1, 1, 1)) << 16 << true << false;
+        QTest::newRow("3 x 3 pixels, 16 tiles") << "bad.jpg" << jpegBytes(gridPicture(3, 3, 1)) << 16 << true << false;
+        QTest::newRow("4 x 4 pixels, 16 tiles") << "bad.jpg" << jpegBytes(gridPicture(4, 4, 4)) << 16 << false << false;
+        QTest::newRow("removed after it was listed") << "bad.jpg" << QByteArray("gone") << 100 << true << false;
         for (int o = 1; o <= 8; ++o)
             QTest::addRow("a photo to turn by EXIF orientation %d", o)
-                << photo(gridPicture(1200, 800, 4), o) << 16 << false << true;
+                << "bad.jpg" << photo(gridPicture(1200, 800, 4), o) << 16 << false << true;
         QImage huge(12000, 8400, QImage::Format_Grayscale8); // 400 MB, were it decoded whole in colour
         huge.fill(90);
-        QTest::newRow("12000 x 8400 pixels") << jpegBytes(huge) << 100 << false << false;
+        QTest::newRow("12000 x 8400 pixels") << "bad.jpg" << jpegBytes(huge) << 100 << false << false;
+        // Photos of phones and pictures of the web, read by what they hold, whatever their names say.
+        QTest::newRow("a HEIC grid to turn and mirror")
+            << "bad.HEIC" << heifBytes(gridPicture(301, 201, 4), false, 5) << 16 << false << true;
+        QTest::newRow("a HEIF of 10 bits to turn")
+            << "bad.heif" << heifBytes(grid, false, 8, 10) << 16 << false << true;
+        QTest::newRow("an AVIF of odd size")
+            << "bad.avif" << heifBytes(gridPicture(201, 161, 4), true) << 16 << false << true;
+        QTest::newRow("a .heic that is a JPEG") << "bad.heic" << good << 16 << false << true;
+        QTest::newRow("a .jpg that is a HEIC") << "bad.jpg" << heif << 16 << false << true;
+        QTest::newRow("a WebP") << "bad.webp" << jpegBytes(grid, 90, "WEBP") << 16 << false << true;
+        QImage black(grid.size(), QImage::Format_RGB32);
+        black.fill(Qt::black);
+        QTest::newRow("a WebP animation: its first frame")
+            << "bad.webp" << made("img2webp", {"-lossy", "1.png", "2.png", "-o", "out"}, {grid, black}) << 16 << false
+            << true;
+        QTest::newRow("a PNG of 16 bits")
+            << "bad.png" << jpegBytes(grid.convertToFormat(QImage::Format_RGBA64), -1, "PNG") << 16 << false << true;
+        QTest::newRow("a grey PNG, transparent")
+            << "bad.png"
+            << made("convert", {"-size", "64x64", "xc:black", "-alpha", "set", "-channel", "A", "-evaluate", "set", "0",
+                                "-define", "png:color-type=4", "png:out"})
+            << 16 << false << false;
+        QImage bomb(12000, 12000, QImage::Format_Mono); // a few kilobytes that decode to half a gigabyte
+        bomb.fill(0);
+        QTest::newRow("a PNG bomb") << "bad.png" << jpegBytes(bomb, -1, "PNG") << 16 << true << false;
+        QTest::newRow("a truncated HEIC") << "bad.heic" << heif.left(heif.size() * 2 / 3) << 16 << true << false;
+        QTest::newRow("a HEIC with no picture") << "bad.heic" << patched(heif, "pitm", "none") << 16 << true << false;
+        QTest::newRow("a HEIC grid of more tiles than it holds")
+            << "bad.heic" << patched(heifGrid, "idat", QByteArray("\1\1", 2), 6) << 16 << true << false;
     }
 
     void everyPictureIsPlayedOrRefusedWithAMessage()
     {
+        QFETCH(QString, name);
         QFETCH(QByteArray, bytes);
         QFETCH(int, tiles);
         QFETCH(bool, refused);
         QFETCH(bool, pieces);
         ProgramFolder folder;
         addGood(folder);
-        folder.addFile("Bad/bad.jpg", bytes);
+        folder.addFile("Bad/" + name, bytes);
         Game game(folder);
         Form1 &f = *game;
         f.tessere[tiles == 16 ? 1 : 3]->trigger();
         f.files->trigger();
         QVERIFY(game.clickListItem(f.List1, "Bad"));
         if (bytes == "gone")
-            QVERIFY(QFile::remove(folder.file("Bad/bad.jpg")));
+            QVERIFY(QFile::remove(folder.file("Bad/" + name)));
         const double before = residentMB();
-        QVERIFY(game.clickListItem(f.File1, "bad.jpg"));
+        QVERIFY(game.clickListItem(f.File1, name));
         QCOMPARE(f.scelta_file, !refused);
         QVERIFY2(residentMB() - before < 60, qPrintable(QStringLiteral("%1 MB").arg(residentMB() - before)));
         if (refused) {
             QCOMPARE(game.messages.size(), 1);
-            QVERIFY2(game.messages.first().contains("bad.jpg"), qPrintable(game.messages.first()));
+            QVERIFY2(game.messages.first().contains(name), qPrintable(game.messages.first()));
             QCOMPARE(f.Picture2.ubound(), 0);
             QVERIFY(f.File1->isVisible());
         } else {
-            // Damaged but readable data makes a board of whatever could be decoded.
+            // Damaged but readable data makes a board of whatever could be decoded; never a black tile.
             QVERIFY(game.messages.isEmpty());
             QCOMPARE(f.Picture2.ubound(), tiles);
-            for (int k = 1; pieces && k <= 16; ++k) {
+            for (int k = 1; k <= tiles; ++k) {
                 const QImage t = f.Picture2[k]->picture().toImage();
-                QVERIFY2(similar(t.pixelColor(t.width() / 2, t.height() / 2), pieceColour(k, 4)),
-                         qPrintable(QString::number(k)));
+                const QColor c = t.pixelColor(t.width() / 2, t.height() / 2);
+                QVERIFY2(pieces ? similar(c, pieceColour(k, 4)) : c.lightness() > 0, qPrintable(QString::number(k)));
             }
             QTest::mouseClick(f.CMNew, Qt::LeftButton);
         }
@@ -146,11 +194,12 @@ private slots:
         // Quotes, a backslash and letters beyond ASCII, in a category and a picture name.
         const QString category = "Qu'it \"é\" \\ ünïcode";
         const QString name = "Caffè \"latte\" \\ 1.jpg";
-        for (const QString &p : QStringList{name, "B.JPG", "a.jpg", ".secret.jpg", "d.jpeg", "E.JPEG"})
+        for (const QString &p : QStringList{name, "B.JPG", "a.jpg", ".secret.jpg", "d.jpeg", "E.JPEG", "F.HEIC",
+                                            "g.Png", "h.webp", "i.heif", "j.AVIF"})
             folder.addPicture(category, p, gridPicture(200, 200, 4));
         // Entries that are not pictures: another kind of file, a folder, a pipe, a dangling link; and
         // a picture that cannot be read.
-        folder.addFile(category + "/c.png", "not listed");
+        folder.addFile(category + "/c.gif", "not listed");
         folder.addFolder(category + "/folder.jpg");
         QVERIFY(mkfifo(QFile::encodeName(folder.file(category + "/pipe.jpg")).constData(), 0644) == 0);
         QVERIFY(QFile::link(folder.file("nowhere"), folder.file(category + "/dangling.jpg")));
@@ -173,11 +222,12 @@ private slots:
         QVERIFY(game.clickListItem(game->List1, "Gone"));
         QVERIFY(game->File1->isHidden() && game->List1->isVisible() && !game.listed(game->List1).contains("Gone"));
         QCOMPARE(game.messages.size(), 3);
-        QVERIFY(game.messages[1].contains("\"Loop\"") && game.messages[1].contains(".jpg or .jpeg"));
+        QVERIFY(game.messages[1].contains("\"Loop\"") && game.messages[1].contains(".heic, .heif or .avif"));
         QVERIFY2(game.messages[2].contains("\"Gone\" is no longer there"), qPrintable(game.messages[2]));
         game.messages.clear();
         QVERIFY(game.clickListItem(game->List1, category));
-        QCOMPARE(game.listed(game->File1), (QStringList{"a.jpg", "B.JPG", name, "d.jpeg", "E.JPEG", "locked.jpg"}));
+        QCOMPARE(game.listed(game->File1), (QStringList{"a.jpg", "B.JPG", name, "d.jpeg", "E.JPEG", "F.HEIC", "g.Png",
+                                                        "h.webp", "i.heif", "j.AVIF", "locked.jpg"}));
         // A file the player cannot read is refused with a message; one that root can read is played.
         QVERIFY(game.clickListItem(game->File1, "locked.jpg"));
         QCOMPARE(game.messages.size(), geteuid() != 0 ? 1 : 0);

@@ -91,13 +91,17 @@ void Form1::List1_Click()
         List1->setFocus();
         return;
     }
-    File1->setPathAndExtensions(folders, {QStringLiteral(".jpg"), QStringLiteral(".jpeg")});
+    // The photos of phones and cameras, as they store them, and the pictures of the web; a picture is
+    // read by what it holds, whatever its name says.
+    File1->setPathAndExtensions(folders, {QStringLiteral(".jpg"), QStringLiteral(".jpeg"), QStringLiteral(".png"),
+                                          QStringLiteral(".webp"), QStringLiteral(".heic"), QStringLiteral(".heif"),
+                                          QStringLiteral(".avif")});
     if (File1->ListCount() > 0) {
         File1->raise();
         File1->show();
     } else {
-        tell(QStringLiteral("The category \"%1\" holds no photo the game can play: it plays photos whose names "
-                            "end in .jpg or .jpeg.")
+        tell(tr("The category \"%1\" holds no picture the game can play: it plays pictures whose names end in "
+                ".jpg, .jpeg, .png, .webp, .heic, .heif or .avif.")
                  .arg(text));
     }
     category_name = text;

@@ -11,7 +11,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QScreen>
+#include <future>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -24,6 +26,21 @@ namespace {
 // The preview is kept at no more than this size: enough for its place on a 4K screen at twice the
 // pixels of a plain one.
 const QSize previewKept(800, 800);
+
+// Does `work` on a worker thread while the window waits. When it takes more than a moment, the
+// pointer shows that the game is busy and the window is still painted; what the player does
+// meanwhile is taken once the work is done.
+template <typename Work> auto whileBusy(Work work)
+{
+    auto result = std::async(std::launch::async, std::move(work));
+    if (result.wait_for(std::chrono::milliseconds(300)) != std::future_status::ready) {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        while (result.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready)
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QGuiApplication::restoreOverrideCursor();
+    }
+    return result.get();
+}
 
 } // namespace
 
@@ -39,38 +56,48 @@ void Form1::File1_Click()
 
     // The picture is read, and judged, before anything changes: a picture that cannot make a board
     // is refused and the window stays as it was. It is decoded with the detail of the largest board
-    // this screen can hold, so that the tiles stay sharp when the window grows.
+    // this screen can hold, so that the tiles stay sharp when the window grows. Without a readable
+    // model the preview is made from the picture itself.
     const Long s = side();
     const QSizeF screenSize = twips::fromPixels(screen()->availableGeometry().size());
     const Integer largest = std::max(Z, geometry::arrange({screenSize, screenSize}, TessNum).Z);
     const int tilePixels = int(std::ceil(twips::toPixels(largest) * devicePixelRatioF()));
-    QString why;
-    if (!PictureClip1.load(picturePath, QSize(tilePixels * s, tilePixels * s), &why)) {
-        tell(QStringLiteral("The picture \"%1\" cannot be used: %2.").arg(fileName, why));
+    const QString base = QFileInfo(fileName).completeBaseName(); // less ".jpg", ".heic" ...
+    struct Read {
+        PictureClip clip;
+        QString why;
+        QImage preview;
+    };
+    Read read = whileBusy([&] {
+        Read r;
+        if (!r.clip.load(picturePath, QSize(tilePixels * s, tilePixels * s), &r.why))
+            return r;
+        r.preview = picture::load(paths::resolve(folder, QStringLiteral("model/") + base + QStringLiteral(".mod")));
+        if (r.preview.isNull())
+            r.preview = r.clip.heldImage();
+        if (r.preview.width() > previewKept.width() || r.preview.height() > previewKept.height())
+            r.preview = r.preview.scaled(previewKept, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        return r;
+    });
+    if (!read.clip.hasPicture()) {
+        tell(tr("The picture \"%1\" cannot be used: %2.").arg(fileName, read.why));
         return;
     }
-    if (PictureClip1.Width() < s || PictureClip1.Height() < s) {
-        tell(
-            QStringLiteral("The picture \"%1\" cannot be used: at %2 x %3 pixels it is too small to cut into %4 tiles.")
-                .arg(fileName)
-                .arg(PictureClip1.Width())
-                .arg(PictureClip1.Height())
-                .arg(TessNum));
-        PictureClip1.clear();
+    if (read.clip.Width() < s || read.clip.Height() < s) {
+        tell(tr("The picture \"%1\" cannot be used: at %2 x %3 pixels it is too small to cut into %4 tiles.")
+                 .arg(fileName)
+                 .arg(read.clip.Width())
+                 .arg(read.clip.Height())
+                 .arg(TessNum));
         return;
     }
+    PictureClip1 = std::move(read.clip);
+    preview_ = std::move(read.preview);
     nome = picturePath;
 
-    const QString base = QFileInfo(fileName).completeBaseName(); // less ".jpg", or ".jpeg"
-    Label9->setText(category_name + QStringLiteral(" Library"));
+    Label9->setText(tr("%1 Library").arg(category_name));
     model = folder + QStringLiteral("/model/") + base + QStringLiteral(".mod");
     Label7->setText(base);
-    // Without a readable model the preview is made from the picture itself.
-    preview_ = picture::load(paths::resolve(folder, QStringLiteral("model/") + base + QStringLiteral(".mod")));
-    if (preview_.isNull())
-        preview_ = PictureClip1.heldImage();
-    if (preview_.width() > previewKept.width() || preview_.height() > previewKept.height())
-        preview_ = preview_.scaled(previewKept, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     Picture3->setPicture(QPixmap()); // the layout shows the new preview at the size its place allows
 
     List1->hide();

@@ -2,7 +2,21 @@
 
 #include "platform/picture_loader.h"
 
+#include <QPainter>
 #include <cmath>
+
+namespace {
+// The picture as the board shows it: where it is transparent, on white paper, never black.
+QImage opaque(const QImage &img)
+{
+    if (!img.hasAlphaChannel())
+        return img.convertToFormat(QImage::Format_RGB32);
+    QImage paper(img.size(), QImage::Format_RGB32);
+    paper.fill(Qt::white);
+    QPainter(&paper).drawImage(0, 0, img);
+    return paper;
+}
+} // namespace
 
 bool PictureClip::load(const QString &path, QSize detail, QString *error)
 {
@@ -11,14 +25,14 @@ bool PictureClip::load(const QString &path, QSize detail, QString *error)
     const QImage img = picture::loadScaled(path, detail * 2, error, &full);
     if (img.isNull())
         return false;
-    held_ = img.convertToFormat(QImage::Format_RGB32);
+    held_ = opaque(img);
     size_ = full;
     return true;
 }
 
 void PictureClip::setPicture(const QImage &image)
 {
-    held_ = image.convertToFormat(QImage::Format_RGB32);
+    held_ = opaque(image);
     size_ = image.size();
 }
 

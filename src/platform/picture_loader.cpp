@@ -1,5 +1,8 @@
 #include "platform/picture_loader.h"
 
+#include "platform/heif_reader.h"
+
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QLoggingCategory>
@@ -8,71 +11,31 @@
 
 namespace picture {
 
-static void prepare(QImageReader &reader)
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Picture", text);
+}
+
+void prepare(QImageReader &reader)
 {
     // The image plugins' own complaints about damaged files would land on the terminal; the player is
-    // told in the game's own words instead.
-    // The reader's own allocation guard (in MB) must let the largest accepted picture through.
+    // told in the game's own words instead. The reader's own allocation guard (in MB) lets through
+    // whatever the budget does.
     static const bool once = [] {
         QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio*=false"));
-        QImageReader::setAllocationLimit(int(maxPixels * 4 / (1024 * 1024)) + 1);
+        QImageReader::setAllocationLimit(int(decodeBudget >> 20) + 1);
         return true;
     }();
     (void)once;
     reader.setDecideFormatFromContent(true);
-    // Photographs from phones and cameras say how they were held (EXIF orientation): they are shown
-    // upright, as every photo viewer shows them.
     reader.setAutoTransform(true);
-}
-
-// Whether the picture's stored rows become its columns once it is turned upright.
-static bool turnsOnItsSide(const QImageReader &reader)
-{
-    return reader.transformation() & QImageIOHandler::TransformationRotate90;
-}
-
-Probe probe(const QString &path)
-{
-    Probe p;
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        p.error = QStringLiteral("the file does not exist");
-        return p;
-    }
-    if (!info.isFile()) {
-        p.error = QStringLiteral("it is not a file");
-        return p;
-    }
-    if (!info.isReadable()) {
-        p.error = QStringLiteral("it cannot be read");
-        return p;
-    }
-    QImageReader reader(path);
-    prepare(reader);
-    if (!reader.canRead()) {
-        p.error = QStringLiteral("it is not a picture");
-        return p;
-    }
-    p.size = reader.size();
-    if (turnsOnItsSide(reader))
-        p.size.transpose();
-    if (!p.size.isValid() || p.size.isEmpty()) {
-        p.error = QStringLiteral("its size cannot be read");
-        return p;
-    }
-    // Formats that cannot decode at a reduced size are decoded whole: they get a lower ceiling.
-    const qint64 ceiling = reader.supportsOption(QImageIOHandler::ScaledSize) ? maxPixels : maxPixelsWhole;
-    if (qint64(p.size.width()) * p.size.height() > ceiling) {
-        p.error = QStringLiteral("it is too large (%1 x %2 pixels)").arg(p.size.width()).arg(p.size.height());
-        return p;
-    }
-    p.ok = true;
-    return p;
 }
 
 // The size to decode at: the smallest that keeps the proportions and still gives `atLeast` pixels in
 // both directions; invalid when the picture is to be decoded whole.
-static QSize scaledTarget(QSize full, QSize atLeast)
+QSize scaledTarget(QSize full, QSize atLeast)
 {
     if (atLeast.isEmpty())
         return QSize();
@@ -82,6 +45,35 @@ static QSize scaledTarget(QSize full, QSize atLeast)
     return QSize(std::max(1, int(std::ceil(full.width() * f))), std::max(1, int(std::ceil(full.height() * f))));
 }
 
+// What the reader's decode takes in memory. A JPEG is decoded at the smallest number of eighths of
+// its size that still covers the target (then scaled to it); other formats whole, at four bytes a
+// pixel or eight for 16-bit ones.
+qint64 decodedBytes(const QImageReader &reader, QSize stored, QSize target)
+{
+    QSize decoded = stored;
+    if (target.isValid() && reader.format() == "jpeg") {
+        const double f = std::min(double(stored.width()) / target.width(), double(stored.height()) / target.height());
+        const int eighths = std::clamp(int(std::ceil(8 / f)), 1, 8);
+        decoded =
+            QSize(int(std::ceil(stored.width() * eighths / 8.0)), int(std::ceil(stored.height() * eighths / 8.0)));
+    } else if (target.isValid() && reader.supportsOption(QImageIOHandler::ScaledSize)) {
+        decoded = target;
+    }
+    const QImage::Format format = reader.imageFormat();
+    const qint64 bytesPerPixel = format == QImage::Format_RGBA64 || format == QImage::Format_RGBX64 ||
+                                         format == QImage::Format_RGBA64_Premultiplied
+                                     ? 8
+                                     : 4;
+    return qint64(decoded.width()) * decoded.height() * bytesPerPixel;
+}
+
+QString tooLarge(QSize size)
+{
+    return tr("it is too large (%1 x %2 pixels)").arg(size.width()).arg(size.height());
+}
+
+} // namespace
+
 QImage load(const QString &path, QString *error, QSize *fullSize)
 {
     return loadScaled(path, QSize(), error, fullSize);
@@ -89,25 +81,60 @@ QImage load(const QString &path, QString *error, QSize *fullSize)
 
 QImage loadScaled(const QString &path, QSize atLeast, QString *error, QSize *fullSize)
 {
-    const Probe p = probe(path);
-    if (!p.ok) {
+    const auto fail = [&](const QString &why) {
         if (error)
-            *error = p.error;
+            *error = why;
         return QImage();
+    };
+    const QFileInfo info(path);
+    if (!info.exists())
+        return fail(tr("the file does not exist"));
+    if (!info.isFile())
+        return fail(tr("it is not a file"));
+    if (!info.isReadable())
+        return fail(tr("it cannot be read"));
+
+    if (heif::recognises(path)) {
+        QSize upright;
+        const QImage img = heif::read(
+            path,
+            [&](QSize size) {
+                upright = size;
+                if (qint64(size.width()) * size.height() * 4 > decodeBudget)
+                    return QSize();
+                const QSize target = scaledTarget(size, atLeast);
+                return target.isValid() ? target : size;
+            },
+            error);
+        if (img.isNull() && upright.isValid() && qint64(upright.width()) * upright.height() * 4 > decodeBudget)
+            return fail(tooLarge(upright));
+        if (fullSize)
+            *fullSize = upright;
+        return img;
     }
-    if (fullSize)
-        *fullSize = p.size;
+
     QImageReader reader(path);
     prepare(reader);
-    // The reduced size is decoded from the stored rows, before the picture is turned upright.
-    QSize target = scaledTarget(p.size, atLeast);
-    if (target.isValid() && turnsOnItsSide(reader))
+    if (!reader.canRead())
+        return fail(tr("it is not a picture"));
+    // The size as stored; turned upright, its rows may become its columns.
+    const QSize stored = reader.size();
+    if (!stored.isValid() || stored.isEmpty())
+        return fail(tr("its size cannot be read"));
+    const bool onItsSide = reader.transformation() & QImageIOHandler::TransformationRotate90;
+    const QSize upright = onItsSide ? stored.transposed() : stored;
+    QSize target = scaledTarget(upright, atLeast);
+    if (target.isValid() && onItsSide)
         target.transpose();
+    if (decodedBytes(reader, stored, target) > decodeBudget)
+        return fail(tooLarge(upright));
+    if (fullSize)
+        *fullSize = upright;
     if (target.isValid())
         reader.setScaledSize(target);
-    QImage img = reader.read();
-    if (img.isNull() && error)
-        *error = QStringLiteral("it is damaged (%1)").arg(reader.errorString());
+    const QImage img = reader.read();
+    if (img.isNull())
+        return fail(tr("it is damaged (%1)").arg(reader.errorString()));
     return img;
 }
 
