@@ -127,6 +127,20 @@ private slots:
             QVERIFY(surface.contains(upright.title) && !upright.title.intersects(upright.frame));
             QVERIFY(l.bar.contains(l.music) && l.bar.contains(l.newImage) && l.bar.contains(l.quit));
             QVERIFY(!l.strip.intersects(tray) && l.strip.left() == l.board.right());
+            // At a fractional scale, under a menu bar of 25, the grids and the tiles fall on whole pixels
+            // of the screen, and stay where they belong.
+            for (double scale : {1.25, 1.5, 1.75}) {
+                const geometry::Layout at =
+                    geometry::arrange({QSizeF(window) * 15, surface.size(), scale, QPoint(0, 25)}, side * side);
+                const auto whole = [&](double t, int offset) {
+                    return std::abs((twips::toPixels(t) + offset) * scale -
+                                    std::round((twips::toPixels(t) + offset) * scale)) < 1e-9;
+                };
+                QVERIFY(whole(at.Z, 0) && whole(at.cells.x(), 0) && whole(at.cells.y(), 25) && whole(at.tray.x(), 0));
+                const double grid = twips::fromPixels(twips::toPixels(at.Z)) * side;
+                QVERIFY(at.board.contains(QRectF(at.cells, QSizeF(grid, grid))) && at.tray.y() == at.cells.y() &&
+                        surface.contains(QRectF(at.tray, QSizeF(grid, grid))) && at.Z > l.Z * 0.9);
+            }
             // Windows of every width: cells whole pixels apart stay inside the board.
             for (int w = 640; window == QSize(800, 600) && w <= 1600; ++w) {
                 const geometry::Layout at = geometry::arrange({QSizeF(w, w) * 15, QSizeF(w, w) * 15}, side * side);
@@ -147,6 +161,44 @@ private slots:
             QCOMPARE(l.Z, Integer(std::lround(15360 * 0.4124 / side)));
             QVERIFY(same(p.preview, {8401.92, 7641.6, 2042, 2042})); // a large picture shown at the design's size
         }
+    }
+
+    void theWindowFitsTheFreeAreaAtEveryScale_data()
+    {
+        QTest::addColumn<QRect>("free"); // in the screen's own pixels, as are the frame's margins
+        QTest::addColumn<QMargins>("frame");
+        QTest::addColumn<double>("scale");
+        const QMargins openbox(1, 21, 1, 5);
+        QTest::newRow("1024 x 768, a panel of 40, scale 1") << QRect(0, 0, 1024, 728) << openbox << 1.0;
+        QTest::newRow("1920 x 1080, scale 1.25") << QRect(0, 0, 1920, 1080) << openbox << 1.25;
+        QTest::newRow("2560 x 1440, scale 1.5") << QRect(0, 0, 2560, 1440) << openbox << 1.5;
+        QTest::newRow("2560 x 1440, a top panel of 27, scale 1.5") << QRect(0, 27, 2560, 1413) << openbox << 1.5;
+        QTest::newRow("1366 x 768, scale 1.75") << QRect(0, 0, 1366, 768) << QMargins(3, 29, 3, 3) << 1.75;
+        QTest::newRow("3840 x 2160, scale 2") << QRect(0, 0, 3840, 2160) << QMargins(2, 42, 2, 10) << 2.0;
+    }
+
+    // The toolkit rounds every logical figure from the screen's pixels and back: the window, frame
+    // included, lies within the free area, and fills it to within a pixel or two.
+    void theWindowFitsTheFreeAreaAtEveryScale()
+    {
+        QFETCH(QRect, free);
+        QFETCH(QMargins, frame);
+        QFETCH(double, scale);
+        const auto logical = [&](int v) { return qRound(v / scale); };
+        const auto native = [&](int v) { return qRound(v * scale); };
+        const QRect client = geometry::fitted(
+            QRect(logical(free.x()), logical(free.y()), logical(free.width()), logical(free.height())),
+            QMargins(logical(frame.left()), logical(frame.top()), logical(frame.right()), logical(frame.bottom())),
+            scale);
+        const QRect shown =
+            QRect(native(client.x()), native(client.y()), native(client.width()), native(client.height())) + frame;
+        QVERIFY2(
+            free.contains(shown),
+            qPrintable(
+                QStringLiteral("%1,%2 %3x%4").arg(shown.x()).arg(shown.y()).arg(shown.width()).arg(shown.height())));
+        QVERIFY(shown.width() >= free.width() - 3 && shown.height() >= free.height() - 3);
+        if (scale == 1.0)
+            QCOMPARE(shown, free);
     }
 };
 

@@ -9,6 +9,16 @@ namespace geometry {
 
 namespace {
 
+// The fewest logical pixels that make a whole number of the screen's pixels at this scale: 1 at a
+// whole scale, 2 at 1.5, 4 at 1.25 and 1.75; 1 where no small number does.
+int wholeStep(double scale)
+{
+    for (int n = 1; n <= 8; ++n)
+        if (std::abs(n * scale - std::round(n * scale)) < 1e-6)
+            return n;
+    return 1;
+}
+
 // Sizes the design keeps, whatever the window: the music control's and the buttons' height, the
 // strip's width, the About text's and the lists' sizes, and the preview's place as drawn.
 constexpr double rowHeight = 360, stripWidth = 1575, previewWidth = 2046, previewHeight = 2042;
@@ -44,10 +54,21 @@ Layout arrange(Window window, int tiles)
     l.tray = QPointF(o.x() + 0.57 * W, o.y() + 1.224 * W * 0.03);
     l.cells = QPointF(o.x() + 1.224 * W * 0.03, l.tray.y());
     // Cells stand whole pixels apart; where rounding would take the last one past the board's frame,
-    // the tiles are a little smaller.
+    // the tiles are a little smaller. At a fractional scale, grids and tiles take whole numbers of
+    // `step` logical pixels, which are whole pixels of the screen, so that every tile meets its
+    // neighbours alike.
+    const int step = wholeStep(window.scale);
+    if (step > 1) {
+        const auto onGrid = [&](double t, int at) {
+            return twips::fromPixels(int(std::ceil(double(twips::toPixels(t) + at) / step)) * step - at);
+        };
+        l.tray = QPointF(onGrid(l.tray.x(), window.surfaceAt.x()), onGrid(l.tray.y(), window.surfaceAt.y()));
+        l.cells = QPointF(onGrid(l.cells.x(), window.surfaceAt.x()), l.tray.y());
+        l.Z = Integer(twips::fromPixels(twips::toPixels(l.Z) / step * step));
+    }
     const int side = int(std::lround(std::sqrt(double(tiles))));
     while (l.Z > 0 && twips::fromPixels(twips::toPixels(l.Z)) * side > l.board.right() - l.cells.x())
-        --l.Z;
+        l.Z = Integer(l.Z - (step > 1 ? twips::fromPixels(step) : 1));
     // The strip stands against the board's right edge, as tall as the board; never over the tray.
     l.strip =
         QRectF(l.board.right(), l.board.top(), std::min(stripWidth, l.tray.x() - l.board.right()), l.board.height());
@@ -97,6 +118,34 @@ Panel panel(const Layout &l, QSizeF picture)
     p.title = QRectF(left + 1.4 * side, p.frame.top() + 0.4 * frame, 0.25 * W, 1.38 * rowHeight);
     p.library = QRectF(l.area.left() + 0.11 * W, p.title.top(), p.title.width(), p.title.height());
     return p;
+}
+
+QRect fitted(QRect free, QMargins frame, double scale)
+{
+    // At a whole scale logical pixels are whole pixels of the screen. Otherwise the toolkit gives each
+    // logical figure as the screen's own divided by the scale and rounded, and back the same way: the
+    // free area's edges in the screen's pixels are known to within half a logical pixel. The window
+    // stays within the narrowest the free area may be, its frame taken at the widest it may be.
+    if (wholeStep(scale) == 1)
+        return free.marginsRemoved(frame);
+    const auto round = [&](int logical) { return int(std::lround(logical * scale)); };
+    const auto least = [&](int logical) { return int(std::ceil((logical - 0.5) * scale - 1e-9)); };
+    const auto most = [&](int logical) { return int(std::floor((logical + 0.5) * scale + 1e-9)); };
+    const int left = most(free.left()) + most(frame.left()), top = most(free.top()) + most(frame.top());
+    const int right = least(free.left()) + least(free.width()) - most(frame.right());
+    const int bottom = least(free.top()) + least(free.height()) - most(frame.bottom());
+    QRect client(int(std::ceil((left - 0.5) / scale)), int(std::ceil((top - 0.5) / scale)), 0, 0);
+    while (round(client.left()) < left)
+        client.moveLeft(client.left() + 1);
+    while (round(client.top()) < top)
+        client.moveTop(client.top() + 1);
+    int w = int((right - round(client.left())) / scale) + 1, h = int((bottom - round(client.top())) / scale) + 1;
+    while (w > 0 && round(client.left()) + round(w) > right)
+        --w;
+    while (h > 0 && round(client.top()) + round(h) > bottom)
+        --h;
+    client.setSize(QSize(w, h));
+    return client;
 }
 
 } // namespace geometry

@@ -10,9 +10,17 @@
 namespace geometry {
 
 // The window's outer size (frame included), which the design's fractions read, and the size of its
-// inner surface, where the controls stand.
+// inner surface, where the controls stand. At a fractional scale (1.25, 1.5 ...) a logical pixel is
+// not a whole number of the screen's: the grids are then placed where they fall on whole pixels of
+// the screen, which needs the scale and where the surface stands in the window, in logical pixels.
 struct Window {
+    Window(QSizeF outer, QSizeF inner, double scale = 1, QPoint surfaceAt = {})
+        : outer(outer), inner(inner), scale(scale), surfaceAt(surfaceAt)
+    {
+    }
     QSizeF outer, inner;
+    double scale;
+    QPoint surfaceAt;
 };
 
 struct Layout {
@@ -32,5 +40,11 @@ struct Panel {
     QRectF preview, frame, title, library;
 };
 Panel panel(const Layout &layout, QSizeF picture);
+
+// Where a window framed by `frame` is placed so that, frame included, it fills the free area of the
+// screen: all in logical pixels, as the toolkit rounds them from the screen's own pixels at `scale`.
+// At a fractional scale the window is made a pixel or two smaller where rounding could take it past
+// the free area.
+QRect fitted(QRect free, QMargins frame, double scale);
 
 } // namespace geometry

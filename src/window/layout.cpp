@@ -23,7 +23,9 @@ const char *const instructions = "       Select the   number of   tesserae in   
 
 geometry::Layout Form1::arrangement() const
 {
-    return geometry::arrange({QSizeF(W(), H()), twips::fromPixels(surface->size())}, TessNum);
+    return geometry::arrange(
+        {QSizeF(W(), H()), twips::fromPixels(surface->size()), devicePixelRatioF(), surface->mapTo(this, QPoint())},
+        TessNum);
 }
 
 void Form1::Form_Resize()
@@ -104,9 +106,9 @@ void Form1::fitToScreen()
     if (QGuiApplication::platformName() != u"xcb" || isMinimized() || isMaximized() || isFullScreen() || !screen())
         return;
     fittedFrame_ = frameMargins();
-    const QRect free = screen()->availableGeometry();
-    if (!free.contains(frameGeometry()))
-        setGeometry(free.marginsRemoved(fittedFrame_));
+    const QRect fit = geometry::fitted(screen()->availableGeometry(), fittedFrame_, devicePixelRatioF());
+    if (!fit.contains(geometry()))
+        setGeometry(fit);
 }
 
 void Form1::changeEvent(QEvent *e)

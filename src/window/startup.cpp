@@ -25,12 +25,11 @@ void Form1::Form_Load()
         // change of size lays it out (that of a window not yet shown, once it is). The frame is known
         // once a window manager has framed the window (fitToScreen then fits it again); until then it
         // counts as nothing.
-        const QRect area = screen()->availableGeometry();
-        const QMargins frame = frameMargins();
-        resize(area.width() - frame.left() - frame.right(), area.height() - frame.top() - frame.bottom());
-        move(area.x() + area.width() / 2 - frameGeometry().width() / 2,
-             area.y() + area.height() / 2 - frameGeometry().height() / 2);
-        fittedFrame_ = frame;
+        fittedFrame_ = frameMargins();
+        const QRect fit = geometry::fitted(screen()->availableGeometry(), fittedFrame_, devicePixelRatioF());
+        resize(fit.size());
+        // Placed by its frame's corner, so that the window manager moves it when it frames it.
+        move(fit.topLeft() - QPoint(fittedFrame_.left(), fittedFrame_.top()));
     } else if (!isVisible()) {
         // Maximised, it fills what the panels leave free. Restored, it asks for three quarters of
         // the screen, which the panels leave free on any desktop.
