@@ -14,7 +14,8 @@ const char *const usage = "Usage: vareriz [--help | --version]\n"
                           "A picture puzzle: choose a picture, and rebuild it from its shuffled tiles.\n"
                           "\n"
                           "Your own pictures: make a folder in ~/.local/share/vareriz/ (or $XDG_DATA_HOME/vareriz/),\n"
-                          "one for each category, and put .jpg or .jpeg photos into it. See vareriz(6).\n";
+                          "one for each category, and put your photos into it (.jpg, .jpeg, .heic, .heif, .png,\n"
+                          ".webp or .avif). See vareriz(6).\n";
 
 // The folder of frames, songs and pictures: beside the program when a library stands there (a build
 // tree, a folder the player unpacked), otherwise the data folder of an installed game, found from

@@ -154,7 +154,7 @@ inline QByteArray heifBytes(const QImage &upright, bool avif = false, int o = 1,
     heif_encoder *encoder = nullptr;
     heif_context_get_encoder_for_format(context, avif ? heif_compression_AV1 : heif_compression_HEVC, &encoder);
     heif_encoder_set_lossy_quality(encoder, 95);
-    heif_encoder_set_parameter(encoder, "chroma", "444");
+    heif_encoder_set_parameter(encoder, avif ? "chroma" : "preset", avif ? "444" : "ultrafast");
     heif_image *picture = nullptr;
     heif_image_create(img.width(), img.height(), heif_colorspace_RGB,
                       bits > 8 ? heif_chroma_interleaved_RRGGBB_LE : heif_chroma_interleaved_RGB, &picture);
