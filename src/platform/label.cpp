@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QMouseEvent>
+#include <QTextLayout>
 
 Label::Label(QWidget *parent) : QLabel(parent)
 {
@@ -34,15 +35,43 @@ void Label::setBordered(bool on)
     setLineWidth(1);
 }
 
+QFont largestFitting(QFont full, const std::function<bool(const QFont &)> &fits)
+{
+    while (full.pointSizeF() > 8 && !fits(full))
+        full.setPointSizeF(full.pointSizeF() - 0.5);
+    return full;
+}
+
 void Label::fitText()
 {
     if (!fullFont_)
         fullFont_ = font();
-    QFont f = *fullFont_;
-    const double room = contentsRect().width() - 2;
-    while (f.pointSizeF() > 8 && QFontMetricsF(f).horizontalAdvance(text()) > room)
-        f.setPointSizeF(f.pointSizeF() - 0.5);
-    setFont(f);
+    setFont(largestFitting(*fullFont_, [this](const QFont &f) { return fits(f); }));
+}
+
+bool Label::fits(const QFont &f) const
+{
+    const QSizeF room = contentsRect().size() - QSizeF(2, 0);
+    if (!wordWrap()) {
+        const QFontMetricsF m(f);
+        return m.horizontalAdvance(text()) <= room.width() && m.height() <= room.height();
+    }
+    // Lines broken as the label breaks them: between words, and between the letters of Chinese and
+    // Japanese.
+    QTextLayout layout(text(), f);
+    QTextOption wrap;
+    wrap.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(wrap);
+    layout.beginLayout();
+    double height = 0;
+    bool across = true;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(room.width());
+        across = across && line.naturalTextWidth() <= room.width();
+        height += line.height();
+    }
+    layout.endLayout();
+    return across && height <= room.height();
 }
 
 void Label::mousePressEvent(QMouseEvent *e)

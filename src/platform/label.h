@@ -4,6 +4,12 @@
 
 #include <optional>
 
+#include <functional>
+
+// The largest font, from `full` down to 8 points by half points, that `fits` accepts; 8 points when
+// none does.
+QFont largestFitting(QFont full, const std::function<bool(const QFont &)> &fits);
+
 // A label that reports a click (a left press and release over it).
 class Label : public QLabel
 {
@@ -14,8 +20,9 @@ public:
     void setForeground(const QColor &c);
     QColor background() const;
     void setBordered(bool on);
-    // Draws a caption too long for the label smaller, down to 8 points, rather than cut off at both
-    // ends; the font the label had when first fitted is its caption's full size.
+    // Draws a caption too long or too tall for the label smaller, down to 8 points, rather than cut
+    // off; the font the label had when first fitted is its caption's full size. A word-wrapped
+    // caption fits when every line fits across and all of them down.
     void fitText();
 
 signals:
@@ -26,6 +33,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *e) override;
 
 private:
+    bool fits(const QFont &f) const;
     bool pressed_ = false;
     std::optional<QFont> fullFont_;
 };

@@ -14,11 +14,13 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QStyle>
 #include <QWindow>
 
 namespace {
-const char *const instructions = "       Select the   number of   tesserae in    Option          Menu......    "
-                                 "                        then        choose the Image.";
+const char *const instructions =
+    QT_TRANSLATE_NOOP("Form1", "       Select the   number of   tesserae in    Option          Menu......    "
+                               "                        then        choose the Image.");
 }
 
 geometry::Layout Form1::arrangement() const
@@ -49,7 +51,9 @@ void Form1::Form_Resize()
     // Bold: white on the olive of the blink needs large text to be read (4.2:1).
     f.setBold(true);
     Label8->setFont(f);
-    Label8->setText(QString(100, u' ') + QString::fromLatin1(instructions));
+    Label8->setText(QString(100, u' ') + tr(instructions));
+    Label8->fitText();
+    LBLcongrat->fitText();
 
     twips::setGeometry(MMC1, l.music);
     MMC1->setWait(false);
@@ -57,6 +61,13 @@ void Form1::Form_Resize()
     twips::setGeometry(CMGame, l.newImage);
     twips::setGeometry(CMNew, l.reshuffle);
     twips::setGeometry(CMquit, l.quit);
+    // A caption too wide for its button is drawn smaller, as a long caption of a label is.
+    for (QPushButton *b : {CMGame, CMNew, CMquit})
+        b->setFont(largestFitting(looks::font(QStringLiteral("Arial"), 12, true), [b](const QFont &font) {
+            const int margins = 2 * (b->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, b) +
+                                     b->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, b));
+            return QFontMetrics(font).size(Qt::TextShowMnemonic, b->text()).width() + margins <= b->width();
+        }));
     twips::setGeometry(Label5, l.bar);
     twips::move(List1, l.categories.topLeft());
     twips::move(File1, l.pictures.topLeft());
