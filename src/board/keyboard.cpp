@@ -188,19 +188,19 @@ void Form1::nameBoard()
     for (int k = 1; k <= TessNum; ++k) {
         const int c = tile_cell[size_t(k)];
         holder[size_t(c)] = k;
-        name(Picture2[k], k == lifted_ ? QStringLiteral("tile %1, lifted").arg(k)
-                          : c > 0      ? QStringLiteral("tile %1, on cell %2").arg(k).arg(c)
-                                       : QStringLiteral("tile %1, in the tray").arg(k));
+        name(Picture2[k], k == lifted_ ? tr("tile %1, lifted").arg(k)
+                          : c > 0      ? tr("tile %1, on cell %2").arg(k).arg(c)
+                                       : tr("tile %1, in the tray").arg(k));
     }
     for (int c = 1; c <= TessNum; ++c) {
         const int k = holder[size_t(c)];
         const rules::Place at = rules::place(c, side());
-        name(Picture1[c], QStringLiteral("cell %1, row %2, column %3, %4")
-                              .arg(c)
-                              .arg(at.row + 1)
-                              .arg(at.col + 1)
-                              .arg(!k                         ? QStringLiteral("empty")
-                                   : Picture2[k]->isEnabled() ? QStringLiteral("tile %1").arg(k)
-                                                              : QStringLiteral("tile %1, locked").arg(k)));
+        const QString cell = (!k                         ? tr("cell %1, row %2, column %3, empty")
+                              : Picture2[k]->isEnabled() ? tr("cell %1, row %2, column %3, tile %4")
+                                                         : tr("cell %1, row %2, column %3, tile %4, locked"))
+                                 .arg(c)
+                                 .arg(at.row + 1)
+                                 .arg(at.col + 1);
+        name(Picture1[c], k ? cell.arg(k) : cell);
     }
 }

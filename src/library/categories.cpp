@@ -84,7 +84,7 @@ void Form1::List1_Click()
     const QStringList folders = categoryFolders(text);
     // A category removed since the list was read: the player is told, and the list is read again.
     if (folders.isEmpty()) {
-        tell(QStringLiteral("The category \"%1\" is no longer there.").arg(text));
+        tell(tr("The category \"%1\" is no longer there.").arg(text));
         List1->clear();
         importa_dati();
         List1->show();

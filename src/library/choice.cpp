@@ -1,5 +1,6 @@
 // Choosing a picture, which builds and deals the board, and "New Image", which returns the window
 // to its start-up state.
+#include "platform/accessible.h"
 #include "platform/file_list.h"
 #include "platform/label.h"
 #include "platform/paths.h"
@@ -104,6 +105,7 @@ void Form1::File1_Click()
     File1->hide();
     for (int i = 1; i <= TessNum; ++i) {
         PictureBox *tile = Picture2.load(i);
+        setAccessibleRole(tile, QAccessible::Button);
         const Integer index = Integer(i);
         connect(tile, &PictureBox::mouseDown, this,
                 [this, index](int b, int sh, double x, double y) { Picture2_MouseDown(index, b, sh, x, y); });
@@ -113,7 +115,7 @@ void Form1::File1_Click()
                 [this, index](int b, int sh, double x, double y) { Picture2_MouseUp(index, b, sh, x, y); });
     }
     for (int i = 1; i <= TessNum; ++i)
-        Picture1.load(i);
+        setAccessibleRole(Picture1.load(i), QAccessible::Cell);
     scelta_file = true;
     endAnimation();
     CMNew->setEnabled(true);

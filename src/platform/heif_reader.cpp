@@ -87,9 +87,9 @@ QImage read(const QString &path, const std::function<QSize(QSize)> &sizeFor, QSt
     const Owned<heif_decoding_options> options(heif_decoding_options_alloc());
     options->convert_hdr_to_8bit = 1;
     heif_image *decoded = nullptr;
-    const heif_error decoding = heif_decode_image(
-        primary, &decoded, heif_colorspace_RGB, alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB,
-        options.get());
+    const heif_error decoding =
+        heif_decode_image(primary, &decoded, heif_colorspace_RGB,
+                          alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB, options.get());
     if (decoding.code == heif_error_Unsupported_feature)
         return fail(QCoreApplication::translate("Picture", "it is of a kind the game cannot read"));
     if (decoding.code || !decoded)

@@ -1,5 +1,6 @@
 #include "platform/mmcontrol.h"
 
+#include "platform/accessible.h"
 #include "platform/media_backend.h"
 
 #include <QEventLoop>
@@ -40,10 +41,14 @@ MMControl::MMControl(QWidget *parent, MediaBackend *backend) : QWidget(parent), 
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
-    auto button = [&](Glyph glyph, const QString &tip, const char *word) {
+    // Each device button says what it does: in its tip, and to a screen reader.
+    setAccessibleRole(this, QAccessible::Grouping);
+    setAccessibleName(tr("Music"));
+    auto button = [&](Glyph glyph, const QString &name, const char *word) {
         auto *b = new QToolButton(this);
         b->setIcon(deviceIcon(glyph));
-        b->setToolTip(tip);
+        b->setToolTip(name);
+        b->setAccessibleName(name);
         b->setAutoRaise(false);
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         b->setFocusPolicy(Qt::NoFocus);

@@ -13,11 +13,6 @@ namespace picture {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Picture", text);
-}
-
 void prepare(QImageReader &reader)
 {
     // The image plugins' own complaints about damaged files would land on the terminal; the player is
@@ -69,7 +64,9 @@ qint64 decodedBytes(const QImageReader &reader, QSize stored, QSize target)
 
 QString tooLarge(QSize size)
 {
-    return tr("it is too large (%1 x %2 pixels)").arg(size.width()).arg(size.height());
+    return QCoreApplication::translate("Picture", "it is too large (%1 x %2 pixels)")
+        .arg(size.width())
+        .arg(size.height());
 }
 
 } // namespace
@@ -88,11 +85,11 @@ QImage loadScaled(const QString &path, QSize atLeast, QString *error, QSize *ful
     };
     const QFileInfo info(path);
     if (!info.exists())
-        return fail(tr("the file does not exist"));
+        return fail(QCoreApplication::translate("Picture", "the file does not exist"));
     if (!info.isFile())
-        return fail(tr("it is not a file"));
+        return fail(QCoreApplication::translate("Picture", "it is not a file"));
     if (!info.isReadable())
-        return fail(tr("it cannot be read"));
+        return fail(QCoreApplication::translate("Picture", "it cannot be read"));
 
     if (heif::recognises(path)) {
         QSize upright;
@@ -116,11 +113,11 @@ QImage loadScaled(const QString &path, QSize atLeast, QString *error, QSize *ful
     QImageReader reader(path);
     prepare(reader);
     if (!reader.canRead())
-        return fail(tr("it is not a picture"));
+        return fail(QCoreApplication::translate("Picture", "it is not a picture"));
     // The size as stored; turned upright, its rows may become its columns.
     const QSize stored = reader.size();
     if (!stored.isValid() || stored.isEmpty())
-        return fail(tr("its size cannot be read"));
+        return fail(QCoreApplication::translate("Picture", "its size cannot be read"));
     const bool onItsSide = reader.transformation() & QImageIOHandler::TransformationRotate90;
     const QSize upright = onItsSide ? stored.transposed() : stored;
     QSize target = scaledTarget(upright, atLeast);
@@ -134,7 +131,7 @@ QImage loadScaled(const QString &path, QSize atLeast, QString *error, QSize *ful
         reader.setScaledSize(target);
     const QImage img = reader.read();
     if (img.isNull())
-        return fail(tr("it is damaged (%1)").arg(reader.errorString()));
+        return fail(QCoreApplication::translate("Picture", "it is damaged (%1)").arg(reader.errorString()));
     return img;
 }
 

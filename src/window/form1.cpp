@@ -4,6 +4,7 @@
 
 #include "common/icon.h"
 #include "common/songs.h"
+#include "platform/accessible.h"
 #include "platform/file_list.h"
 #include "platform/focus_ring.h"
 #include "platform/grab_watch.h"
@@ -28,11 +29,6 @@
 #include <chrono>
 
 namespace {
-
-const char *const aboutText = "Vareriz ver 2.0\r\n"
-                              "--------------------\r\n"
-                              "Free software: you may copy, share and change it.\r\n"
-                              "It comes with no warranty of any kind.\r\n";
 
 Label *makeLabel(QWidget *parent, double l, double t, double w, double h, const QColor &back)
 {
@@ -114,10 +110,11 @@ void Form1::buildControls()
     Label9->setAlignment(Qt::AlignCenter);
     Label9->setFont(looks::font(QStringLiteral("Garamond"), 18, true, true));
     LBLcongrat = makeLabel(surface, 480, 5880, 3372, 852, looks::bannerYellow);
-    LBLcongrat->setText(QStringLiteral("Congratulations"));
+    LBLcongrat->setText(tr("Congratulations"));
     LBLcongrat->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     LBLcongrat->setFont(looks::font(QStringLiteral("Garamond"), 24, false, true));
     Label1 = makeLabel(surface, 480, 480, 5172, 5172, Qt::white);
+    Label1->setAccessibleName(tr("Board"));
     Label6 = makeLabel(surface, 6840, 5520, 1572, 1332, Qt::white);
     Label6->hide();
     Label5 = makeLabel(surface, 2160, 7440, 3855, 615, looks::olive);
@@ -135,18 +132,25 @@ void Form1::buildControls()
     Text2 = new QPlainTextEdit(surface);
     twips::setGeometry(Text2, 6600, 6960, 3372, 1452);
     Text2->setReadOnly(true);
-    Text2->setPlainText(QString::fromLatin1(aboutText));
+    // The name and the version, a line of 20 hyphens, and two lines of legal notice.
+    Text2->setPlainText(QStringLiteral("Vareriz ver 2.0\r\n--------------------\r\n") +
+                        tr("Free software: you may copy, share and change it.") + QStringLiteral("\r\n") +
+                        tr("It comes with no warranty of any kind.") + QStringLiteral("\r\n"));
     QPalette tp = Text2->palette();
     tp.setColor(QPalette::Base, looks::paleYellow);
     Text2->setPalette(tp);
     Text2->viewport()->installEventFilter(this);
     Text2->hide();
 
+    Text2->setAccessibleName(tr("About"));
+
     List1 = new QListWidget(surface);
     List1->setUniformItemSizes(true); // a folder of thousands of categories shows at once
     twips::setGeometry(List1, 0, 0, 2772, 2712);
     List1->hide();
+    List1->setAccessibleName(tr("Categories"));
     File1 = new FileListBox(surface);
+    File1->setAccessibleName(tr("Pictures"));
     twips::setGeometry(File1, 0, 2760, 2772, 2712);
     File1->hide();
     // Return and Enter choose the highlighted line as a click does, Escape closes the lists; Tab moves
@@ -155,16 +159,18 @@ void Form1::buildControls()
     File1->installEventFilter(this);
     setTabOrder(List1, File1);
 
-    CMGame = makeButton(surface, QStringLiteral("New Image"), 6960, 8520, 2064, 360);
+    CMGame = makeButton(surface, tr("New Image"), 6960, 8520, 2064, 360);
     Picture2.setTemplate(makeTemplate(surface, 1080, 7440, 735, 735));
     Picture1.setTemplate(makeTemplate(surface, 0, 7440, 735, 735));
     Picture1[0]->setFramed(true);
     Picture1[0]->setBackground(QColor(192, 192, 192));
     Picture3 = makeTemplate(surface, 9000, 7680, 2046, 2042);
+    setAccessibleRole(Picture3, QAccessible::Graphic);
+    Picture3->setAccessibleName(tr("The whole picture"));
     Picture4.setTemplate(makeTemplate(surface, 0, 8400, 495, 495));
     Picture4[0]->setBackground(Qt::white);
-    CMquit = makeButton(surface, QStringLiteral("Quit"), 2520, 8520, 2064, 360);
-    CMNew = makeButton(surface, QStringLiteral("Reshuffle"), 4680, 8520, 2064, 360);
+    CMquit = makeButton(surface, tr("Quit"), 2520, 8520, 2064, 360);
+    CMNew = makeButton(surface, tr("Reshuffle"), 4680, 8520, 2064, 360);
 
     MMC1 = new MMControl(surface, context_.media.get());
     twips::setGeometry(MMC1, 4320, 0, 2352, 360);
@@ -178,30 +184,30 @@ void Form1::buildControls()
 void Form1::buildMenus()
 {
     QMenuBar *bar = menuBar();
-    files = bar->addAction(QStringLiteral("&Images"));
+    files = bar->addAction(tr("&Images"));
 
-    options = bar->addMenu(QStringLiteral("&Options"));
-    ntessere = options->addMenu(QStringLiteral("&N\u00B0 of tesserae"));
+    options = bar->addMenu(tr("&Options"));
+    ntessere = options->addMenu(tr("&N\u00B0 of tesserae"));
     for (int i = 1; i <= 3; ++i) {
         const QString caption = i == 1 ? QStringLiteral("16") : i == 2 ? QStringLiteral("25") : QStringLiteral("100");
         tessere.append(addItem(ntessere, caption, [this, i] { tessere_Click(Integer(i)); }));
     }
     tessere[3]->setChecked(true);
-    nobeep = options->addMenu(QStringLiteral("&Help beep"));
-    yes = addItem(nobeep, QStringLiteral("yes"), [this] { yes_Click(); });
-    no = addItem(nobeep, QStringLiteral("no"), [this] { no_Click(); });
-    fix = options->addMenu(QStringLiteral("&Block on right positions"));
-    fixyes = addItem(fix, QStringLiteral("yes"), [this] { fixyes_Click(); });
-    fixno = addItem(fix, QStringLiteral("no"), [this] { fixno_Click(); });
+    nobeep = options->addMenu(tr("&Help beep"));
+    yes = addItem(nobeep, tr("yes"), [this] { yes_Click(); });
+    no = addItem(nobeep, tr("no"), [this] { no_Click(); });
+    fix = options->addMenu(tr("&Block on right positions"));
+    fixyes = addItem(fix, tr("yes"), [this] { fixyes_Click(); });
+    fixno = addItem(fix, tr("no"), [this] { fixno_Click(); });
 
-    music = bar->addMenu(QStringLiteral("&Music"));
-    nomusic = addItem(music, QStringLiteral("none"), [this] { nomusic_Click(); });
-    all = addItem(music, QStringLiteral("Sequential mode"), [this] { all_Click(); });
+    music = bar->addMenu(tr("&Music"));
+    nomusic = addItem(music, tr("none"), [this] { nomusic_Click(); });
+    all = addItem(music, tr("Sequential mode"), [this] { all_Click(); });
     for (int i = 0; i < int(songs::names.size()); ++i)
         canzoni.append(
             addItem(music, QString::fromLatin1(songs::names[size_t(i)]), [this, i] { canzoni_Click(Integer(i + 1)); }));
 
-    about = bar->addAction(QStringLiteral("&About"));
+    about = bar->addAction(tr("&About"));
 }
 
 void Form1::wireHandlers()

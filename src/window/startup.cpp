@@ -1,4 +1,5 @@
 // Start-up, shutdown, and the About text with the clicks that hide it.
+#include "platform/accessible.h"
 #include "platform/label.h"
 #include "platform/mmcontrol.h"
 #include "platform/paths.h"
@@ -78,12 +79,14 @@ bool Form1::loadFrames()
 {
     for (int i = 1; i <= 6; ++i) {
         PictureBox *frame = Picture4.load(i);
+        setAccessibleRole(frame, QAccessible::Graphic);
+        frame->setAccessibleName(tr("Waiting animation"));
         const QString name = QStringLiteral("frame%1.gif").arg(i);
         const QString path = paths::resolve(appPath(), name);
         QString why;
         const QImage img = picture::load(path, &why);
         if (img.isNull()) {
-            tell(QStringLiteral("Vareriz cannot start: the picture \"%1\" cannot be read (%2).")
+            tell(tr("Vareriz cannot start: the picture \"%1\" cannot be read (%2).")
                      .arg(QDir::toNativeSeparators(paths::join(appPath(), name)), why));
             startedWell_ = false;
             Form_Unload();
