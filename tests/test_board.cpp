@@ -3,12 +3,15 @@
 // the whole picture completed, "Reshuffle", and the tile count.
 #include "platform/focus_ring.h"
 #include "platform/label.h"
+#include "platform/mmcontrol.h"
 #include "platform/twips.h"
 #include "support.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QToolButton>
 
 // Where a test carries a tile: a point of the window's surface, found on the dealt board.
 using Aim = std::function<QPoint(Form1 &)>;
@@ -262,8 +265,19 @@ private slots:
             toCell(k);
             keys({Qt::Key_Return});
         };
+        // What a screen reader hears: a tile is a button, a cell a table cell, and the music control's
+        // buttons say what they do.
+        const auto heard = [](QWidget *w) {
+            QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
+            return QStringLiteral("%1 %2").arg(a->role()).arg(a->text(QAccessible::Name));
+        };
+        QCOMPARE(heard(f->focusWidget()), QStringLiteral("%1 %2").arg(QAccessible::Button).arg(trayTile(1)));
+        QCOMPARE(heard(f->Picture1[16]), QStringLiteral("%1 cell 16, row 4, column 4, empty").arg(QAccessible::Cell));
+        QStringList device;
+        for (QWidget *b : f->MMC1->findChildren<QToolButton *>())
+            device << heard(b);
+        QCOMPARE(device, QStringList({"43 Play", "43 Pause", "43 Stop"}));
         // The tray's reading order and its edges; the keyboard's highlight shows.
-        QVERIFY(has(trayTile(1)));
         keys({Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down});
         QVERIFY(has(trayTile(6)) && f->ring->target() == f->focusWidget());
         // Held down, Space lifts once: the X server repeats a held key as a release and a press at one

@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>       Select the   number of   tesserae in    Option          Menu......                            then        choose the Image.</source>
-        <translation>Wählen Sie im Menü Optionen die Anzahl der Teile... dann wählen Sie das Bild.</translation>
+        <translation>Wählen Sie im Menü „Optionen“ die Anzahl der Teile... dann das Bild.</translation>
     </message>
     <message>
         <source>tile %1, lifted</source>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>The picture &quot;%1&quot; cannot be used: %2.</source>
-        <translation>Das Bild „%1“ kann nicht verwendet werden: %2.</translation>
+        <translation>Das Bild „%1“ kann nicht verwendet werden (%2).</translation>
     </message>
     <message>
         <source>The picture &quot;%1&quot; cannot be used: at %2 x %3 pixels it is too small to cut into %4 tiles.</source>

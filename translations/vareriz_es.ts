@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>&amp;Help beep</source>
-        <translation>&amp;Pitido de ayuda</translation>
+        <translation>&amp;Aviso sonoro</translation>
     </message>
     <message>
         <source>yes</source>

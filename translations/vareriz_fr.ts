@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Free software: you may copy, share and change it.</source>
-        <translation>Logiciel libre : vous pouvez le copier, le partager et le modifier.</translation>
+        <translation>Logiciel libre&#xa0;: vous pouvez le copier, le partager et le modifier.</translation>
     </message>
     <message>
         <source>It comes with no warranty of any kind.</source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>Vareriz cannot start: the picture &quot;%1&quot; cannot be read (%2).</source>
-        <translation>Vareriz ne peut pas démarrer : l&apos;image « %1 » est illisible (%2).</translation>
+        <translation>Vareriz ne peut pas démarrer&#xa0;: l&apos;image «&#xa0;%1&#xa0;» est illisible (%2).</translation>
     </message>
     <message>
         <source>       Select the   number of   tesserae in    Option          Menu......                            then        choose the Image.</source>
@@ -129,15 +129,15 @@
     </message>
     <message>
         <source>The category &quot;%1&quot; holds no picture the game can play: it plays pictures whose names end in .jpg, .jpeg, .png, .webp, .heic, .heif or .avif.</source>
-        <translation>La catégorie « %1 » ne contient aucune image jouable : le jeu utilise les images dont le nom se termine par .jpg, .jpeg, .png, .webp, .heic, .heif ou .avif.</translation>
+        <translation>La catégorie «&#xa0;%1&#xa0;» ne contient aucune image jouable&#xa0;: le jeu utilise les images dont le nom se termine par .jpg, .jpeg, .png, .webp, .heic, .heif ou .avif.</translation>
     </message>
     <message>
         <source>The picture &quot;%1&quot; cannot be used: %2.</source>
-        <translation>L&apos;image « %1 » ne peut pas être utilisée : %2.</translation>
+        <translation>L&apos;image «&#xa0;%1&#xa0;» ne peut pas être utilisée&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The picture &quot;%1&quot; cannot be used: at %2 x %3 pixels it is too small to cut into %4 tiles.</source>
-        <translation>L&apos;image « %1 » ne peut pas être utilisée : avec %2 x %3 pixels, elle est trop petite pour être découpée en %4 pièces.</translation>
+        <translation>L&apos;image «&#xa0;%1&#xa0;» ne peut pas être utilisée&#xa0;: avec %2 x %3 pixels, elle est trop petite pour être découpée en %4 pièces.</translation>
     </message>
     <message>
         <source>%1 Library</source>
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>The category &quot;%1&quot; is no longer there.</source>
-        <translation>La catégorie « %1 » n&apos;existe plus.</translation>
+        <translation>La catégorie «&#xa0;%1&#xa0;» n&apos;existe plus.</translation>
     </message>
 </context>
 <context>
@@ -220,10 +220,10 @@ Your own pictures: make a folder in ~/.local/share/vareriz/ (or $XDG_DATA_HOME/v
 one for each category, and put your photos into it (.jpg, .jpeg, .heic, .heif, .png,
 .webp or .avif). See vareriz(6).
 </source>
-        <translation>Utilisation : vareriz [--help | --version]
-Un puzzle d&apos;images : choisissez une image et reconstituez-la à partir de ses pièces mélangées.
+        <translation>Utilisation&#xa0;: vareriz [--help | --version]
+Un puzzle d&apos;images&#xa0;: choisissez une image et reconstituez-la à partir de ses pièces mélangées.
 
-Vos propres images : créez un dossier dans ~/.local/share/vareriz/ (ou $XDG_DATA_HOME/vareriz/)
+Vos propres images&#xa0;: créez un dossier dans ~/.local/share/vareriz/ (ou $XDG_DATA_HOME/vareriz/)
 pour chaque catégorie, et mettez-y vos photos (.jpg, .jpeg, .heic, .heif, .png,
 .webp ou .avif). Voir vareriz(6).
 </translation>
@@ -231,13 +231,13 @@ pour chaque catégorie, et mettez-y vos photos (.jpg, .jpeg, .heic, .heif, .png,
     <message>
         <source>vareriz: unexpected argument &apos;%1&apos; (try vareriz --help)
 </source>
-        <translation>vareriz : argument inattendu « %1 » (essayez vareriz --help)
+        <translation>vareriz&#xa0;: argument inattendu «&#xa0;%1&#xa0;» (essayez vareriz --help)
 </translation>
     </message>
     <message>
         <source>vareriz: no display found; start it from a desktop session (DISPLAY is not set)
 </source>
-        <translation>vareriz : aucun affichage trouvé ; lancez-le depuis une session de bureau (DISPLAY n&apos;est pas défini)
+        <translation>vareriz&#xa0;: aucun écran trouvé&#xa0;; lancez-le depuis une session graphique (DISPLAY n&apos;est pas défini)
 </translation>
     </message>
 </context>

@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>Stop</source>
-        <translation>Ferma</translation>
+        <translation>Stop</translation>
     </message>
 </context>
 <context>

@@ -97,11 +97,11 @@
     </message>
     <message>
         <source>Vareriz cannot start: the picture &quot;%1&quot; cannot be read (%2).</source>
-        <translation>Vareriz を起動できません: 画像「%1」を読み込めません (%2)。</translation>
+        <translation>Vareriz を起動できません。画像「%1」を読み込めません（%2）。</translation>
     </message>
     <message>
         <source>       Select the   number of   tesserae in    Option          Menu......                            then        choose the Image.</source>
-        <translation>オプションメニューでピースの数を選んでから、画像を選んでください。</translation>
+        <translation>「オプション」メニューでピースの数を選んでから、画像を選んでください。</translation>
     </message>
     <message>
         <source>tile %1, lifted</source>
@@ -117,15 +117,15 @@
     </message>
     <message>
         <source>cell %1, row %2, column %3, empty</source>
-        <translation>マス %1、%2 行 %3 列、空き</translation>
+        <translation>マス %1、%2 行目 %3 列目、空き</translation>
     </message>
     <message>
         <source>cell %1, row %2, column %3, tile %4</source>
-        <translation>マス %1、%2 行 %3 列、ピース %4</translation>
+        <translation>マス %1、%2 行目 %3 列目、ピース %4</translation>
     </message>
     <message>
         <source>cell %1, row %2, column %3, tile %4, locked</source>
-        <translation>マス %1、%2 行 %3 列、ピース %4、固定</translation>
+        <translation>マス %1、%2 行目 %3 列目、ピース %4、固定</translation>
     </message>
     <message>
         <source>The category &quot;%1&quot; holds no picture the game can play: it plays pictures whose names end in .jpg, .jpeg, .png, .webp, .heic, .heif or .avif.</source>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>The picture &quot;%1&quot; cannot be used: %2.</source>
-        <translation>画像「%1」は使えません: %2。</translation>
+        <translation>画像「%1」は使えません（%2）。</translation>
     </message>
     <message>
         <source>The picture &quot;%1&quot; cannot be used: at %2 x %3 pixels it is too small to cut into %4 tiles.</source>
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>The category &quot;%1&quot; is no longer there.</source>
-        <translation>カテゴリー「%1」は見つかりません。</translation>
+        <translation>カテゴリー「%1」はもうありません。</translation>
     </message>
 </context>
 <context>

@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>&amp;Block on right positions</source>
-        <translation>&amp;Blokuj dobrze ułożone</translation>
+        <translation>&amp;Blokuj dobrze ułożone elementy</translation>
     </message>
     <message>
         <source>&amp;Music</source>
@@ -137,7 +137,7 @@
     </message>
     <message>
         <source>The picture &quot;%1&quot; cannot be used: at %2 x %3 pixels it is too small to cut into %4 tiles.</source>
-        <translation>Nie można użyć obrazu „%1”: przy %2 x %3 pikseli jest za mały, by podzielić go na %4 elementów.</translation>
+        <translation>Nie można użyć obrazu „%1”: przy wymiarach %2 x %3 px jest za mały, by podzielić go na %4 elementów.</translation>
     </message>
     <message>
         <source>%1 Library</source>
@@ -183,7 +183,7 @@
     </message>
     <message>
         <source>it is too large (%1 x %2 pixels)</source>
-        <translation>jest za duży (%1 x %2 pikseli)</translation>
+        <translation>jest za duży (%1 x %2 px)</translation>
     </message>
     <message>
         <source>the file does not exist</source>

@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>Vareriz cannot start: the picture &quot;%1&quot; cannot be read (%2).</source>
-        <translation>O Vareriz não pode ser iniciado: não foi possível ler a imagem &quot;%1&quot; (%2).</translation>
+        <translation>O Vareriz não pode ser iniciado: não foi possível ler a imagem “%1” (%2).</translation>
     </message>
     <message>
         <source>       Select the   number of   tesserae in    Option          Menu......                            then        choose the Image.</source>
@@ -129,15 +129,15 @@
     </message>
     <message>
         <source>The category &quot;%1&quot; holds no picture the game can play: it plays pictures whose names end in .jpg, .jpeg, .png, .webp, .heic, .heif or .avif.</source>
-        <translation>A categoria &quot;%1&quot; não tem nenhuma imagem para jogar: o jogo usa imagens cujo nome termina em .jpg, .jpeg, .png, .webp, .heic, .heif ou .avif.</translation>
+        <translation>A categoria “%1” não tem nenhuma imagem para jogar: o jogo usa imagens cujo nome termina em .jpg, .jpeg, .png, .webp, .heic, .heif ou .avif.</translation>
     </message>
     <message>
         <source>The picture &quot;%1&quot; cannot be used: %2.</source>
-        <translation>Não é possível usar a imagem &quot;%1&quot;: %2.</translation>
+        <translation>Não é possível usar a imagem “%1”: %2.</translation>
     </message>
     <message>
         <source>The picture &quot;%1&quot; cannot be used: at %2 x %3 pixels it is too small to cut into %4 tiles.</source>
-        <translation>Não é possível usar a imagem &quot;%1&quot;: com %2 x %3 pixels, ela é pequena demais para ser dividida em %4 peças.</translation>
+        <translation>Não é possível usar a imagem “%1”: com %2 x %3 pixels, ela é pequena demais para ser dividida em %4 peças.</translation>
     </message>
     <message>
         <source>%1 Library</source>
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>The category &quot;%1&quot; is no longer there.</source>
-        <translation>A categoria &quot;%1&quot; não existe mais.</translation>
+        <translation>A categoria “%1” não existe mais.</translation>
     </message>
 </context>
 <context>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>Play</source>
-        <translation>Tocar</translation>
+        <translation>Reproduzir</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -171,11 +171,11 @@
     <name>Picture</name>
     <message>
         <source>it is damaged</source>
-        <translation>ela está danificada</translation>
+        <translation>está danificada</translation>
     </message>
     <message>
         <source>it holds no picture</source>
-        <translation>ela não contém nenhuma imagem</translation>
+        <translation>não contém nenhuma imagem</translation>
     </message>
     <message>
         <source>it is of a kind the game cannot read</source>
@@ -183,7 +183,7 @@
     </message>
     <message>
         <source>it is too large (%1 x %2 pixels)</source>
-        <translation>ela é grande demais (%1 x %2 pixels)</translation>
+        <translation>é grande demais (%1 x %2 pixels)</translation>
     </message>
     <message>
         <source>the file does not exist</source>
@@ -207,7 +207,7 @@
     </message>
     <message>
         <source>it is damaged (%1)</source>
-        <translation>ela está danificada (%1)</translation>
+        <translation>está danificada (%1)</translation>
     </message>
 </context>
 <context>
@@ -231,7 +231,7 @@ para cada categoria e coloque nela as suas fotos (.jpg, .jpeg, .heic, .heif, .pn
     <message>
         <source>vareriz: unexpected argument &apos;%1&apos; (try vareriz --help)
 </source>
-        <translation>vareriz: argumento inesperado &quot;%1&quot; (tente vareriz --help)
+        <translation>vareriz: argumento inesperado “%1” (tente vareriz --help)
 </translation>
     </message>
     <message>

@@ -97,11 +97,11 @@
     </message>
     <message>
         <source>Vareriz cannot start: the picture &quot;%1&quot; cannot be read (%2).</source>
-        <translation>Не удаётся запустить Vareriz: не читается картинка «%1» (%2).</translation>
+        <translation>Не удаётся запустить Vareriz: не удаётся прочитать картинку «%1» (%2).</translation>
     </message>
     <message>
         <source>       Select the   number of   tesserae in    Option          Menu......                            then        choose the Image.</source>
-        <translation>Выберите количество деталей в меню Настройки... затем выберите картинку.</translation>
+        <translation>Выберите число деталей в меню Настройки, а затем выберите картинку.</translation>
     </message>
     <message>
         <source>tile %1, lifted</source>
@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>cell %1, row %2, column %3, empty</source>
-        <translation>клетка %1, строка %2, столбец %3, пусто</translation>
+        <translation>клетка %1, строка %2, столбец %3, пустая</translation>
     </message>
     <message>
         <source>cell %1, row %2, column %3, tile %4</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>cell %1, row %2, column %3, tile %4, locked</source>
-        <translation>клетка %1, строка %2, столбец %3, деталь %4, закреплена</translation>
+        <translation>клетка %1, строка %2, столбец %3, деталь %4, зафиксирована</translation>
     </message>
     <message>
         <source>The category &quot;%1&quot; holds no picture the game can play: it plays pictures whose names end in .jpg, .jpeg, .png, .webp, .heic, .heif or .avif.</source>
@@ -137,7 +137,7 @@
     </message>
     <message>
         <source>The picture &quot;%1&quot; cannot be used: at %2 x %3 pixels it is too small to cut into %4 tiles.</source>
-        <translation>Картинку «%1» нельзя использовать: при размере %2 x %3 пикселей она слишком мала, чтобы разрезать её на %4 деталей.</translation>
+        <translation>Картинку «%1» нельзя использовать: при размере %2 x %3 пикс. она слишком мала, чтобы разрезать её на %4 деталей.</translation>
     </message>
     <message>
         <source>%1 Library</source>
@@ -179,11 +179,11 @@
     </message>
     <message>
         <source>it is of a kind the game cannot read</source>
-        <translation>игра не умеет читать картинки такого вида</translation>
+        <translation>игра не умеет читать картинки такого формата</translation>
     </message>
     <message>
         <source>it is too large (%1 x %2 pixels)</source>
-        <translation>она слишком велика (%1 x %2 пикселей)</translation>
+        <translation>она слишком велика (%1 x %2 пикс.)</translation>
     </message>
     <message>
         <source>the file does not exist</source>

@@ -137,7 +137,7 @@
     </message>
     <message>
         <source>The picture &quot;%1&quot; cannot be used: at %2 x %3 pixels it is too small to cut into %4 tiles.</source>
-        <translation>无法使用图片“%1”：%2 x %3 像素太小，无法分成 %4 块。</translation>
+        <translation>无法使用图片“%1”：图片只有 %2 x %3 像素，太小，无法分成 %4 个拼块。</translation>
     </message>
     <message>
         <source>%1 Library</source>
@@ -237,7 +237,7 @@ one for each category, and put your photos into it (.jpg, .jpeg, .heic, .heif, .
     <message>
         <source>vareriz: no display found; start it from a desktop session (DISPLAY is not set)
 </source>
-        <translation>vareriz：找不到显示器；请在桌面会话中启动（未设置 DISPLAY）
+        <translation>vareriz：找不到图形显示环境；请在桌面会话中启动（未设置 DISPLAY）
 </translation>
     </message>
 </context>

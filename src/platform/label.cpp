@@ -51,16 +51,12 @@ void Label::fitText()
 
 bool Label::fits(const QFont &f) const
 {
+    // Lines broken as the label breaks them, if it does: between words, and between the letters of
+    // Chinese and Japanese; as tall as the tallest of the fonts that draw their letters.
     const QSizeF room = contentsRect().size() - QSizeF(2, 0);
-    if (!wordWrap()) {
-        const QFontMetricsF m(f);
-        return m.horizontalAdvance(text()) <= room.width() && m.height() <= room.height();
-    }
-    // Lines broken as the label breaks them: between words, and between the letters of Chinese and
-    // Japanese.
     QTextLayout layout(text(), f);
     QTextOption wrap;
-    wrap.setWrapMode(QTextOption::WordWrap);
+    wrap.setWrapMode(wordWrap() ? QTextOption::WordWrap : QTextOption::NoWrap);
     layout.setTextOption(wrap);
     layout.beginLayout();
     double height = 0;
@@ -73,7 +69,6 @@ bool Label::fits(const QFont &f) const
     layout.endLayout();
     return across && height <= room.height();
 }
-
 void Label::mousePressEvent(QMouseEvent *e)
 {
     pressed_ = e->button() == Qt::LeftButton;
