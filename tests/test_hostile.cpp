@@ -113,10 +113,11 @@ private slots:
         huge.fill(90);
         QTest::newRow("12000 x 8400 pixels") << "bad.jpg" << jpegBytes(huge) << 100 << false << false;
         // Photos of phones and pictures of the web, read by what they hold, whatever their names say.
-        QTest::newRow("a HEIC grid to turn and mirror")
-            << "bad.HEIC" << heifBytes(gridPicture(301, 201, 4), false, 5) << 16 << false << true;
-        QTest::newRow("a HEIF of 10 bits to turn")
-            << "bad.heif" << heifBytes(grid, false, 8, 10) << 16 << false << true;
+        for (int o = 1; o <= 8; ++o)
+            QTest::addRow("a HEIC grid to turn by orientation %d", o)
+                << "bad.HEIC" << heifBytes(gridPicture(301, 201, 4), false, o) << 16 << false << true;
+        QTest::newRow("a HEIF of 10 bits to turn and mirror")
+            << "bad.heif" << heifBytes(grid, false, 7, 10) << 16 << false << true;
         QTest::newRow("an AVIF of odd size")
             << "bad.avif" << heifBytes(gridPicture(201, 161, 4), true) << 16 << false << true;
         QTest::newRow("a .heic that is a JPEG") << "bad.heic" << good << 16 << false << true;

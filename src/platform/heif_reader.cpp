@@ -2,7 +2,8 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QPainter>
+#include <QTransform>
+#include <QtEndian>
 #include <libheif/heif.h>
 #include <memory>
 #include <vector>
@@ -24,28 +25,156 @@ QString damaged()
     return QCoreApplication::translate("Picture", "it is damaged");
 }
 
-// Makes a picture of three bytes a pixel `factor` times smaller, each pixel the mean of a block of
-// factor x factor, straight into four bytes a pixel: the toolkit would first copy the whole picture
-// at four bytes a pixel to scale it. The few pixels past the last whole block are left out.
-QImage shrink(const uint8_t *pixels, int stride, QSize size, int factor)
+// The boxes that follow one another in `in`, as (type, contents); a box that claims more than there
+// is ends the list.
+QList<std::pair<QByteArray, QByteArrayView>> boxes(QByteArrayView in)
 {
-    QImage out(size.width() / factor, size.height() / factor, QImage::Format_RGB32);
-    std::vector<quint32> sums(size_t(out.width()) * 3);
-    const quint32 n = quint32(factor * factor);
-    for (int y = 0; y < out.height(); ++y) {
-        std::fill(sums.begin(), sums.end(), 0);
-        for (int row = y * factor; row < (y + 1) * factor; ++row) {
-            const uint8_t *p = pixels + qsizetype(row) * stride;
-            for (size_t x = 0; x < size_t(out.width()); ++x)
-                for (int i = 0; i < factor; ++i, p += 3) {
-                    sums[x * 3] += p[0];
-                    sums[x * 3 + 1] += p[1];
-                    sums[x * 3 + 2] += p[2];
-                }
+    QList<std::pair<QByteArray, QByteArrayView>> out;
+    while (in.size() >= 8) {
+        const quint64 size = qFromBigEndian<quint32>(in.data());
+        const qsizetype head = size == 1 ? 16 : 8;
+        const quint64 whole = size == 0   ? quint64(in.size())
+                              : size == 1 ? qFromBigEndian<quint64>(in.data() + 8)
+                                          : size;
+        if (in.size() < head || whole < quint64(head) || whole > quint64(in.size()))
+            break;
+        out.append({in.sliced(4, 4).toByteArray(), in.sliced(head, qsizetype(whole) - head)});
+        in = in.sliced(qsizetype(whole));
+    }
+    return out;
+}
+
+QByteArrayView child(const QList<std::pair<QByteArray, QByteArrayView>> &list, const char *type)
+{
+    for (const auto &[t, contents] : list)
+        if (t == type)
+            return contents;
+    return QByteArrayView();
+}
+
+// What the file asks of its primary picture to stand it upright, in its own order: quarter turns
+// anticlockwise (irot) and mirrors (imir), here as transforms of the picture as stored. `crop` when
+// it also asks to be cut (clap): libheif then does it all.
+struct Upright {
+    QList<QTransform> steps;
+    bool onItsSide = false, crop = false;
+};
+
+Upright uprightOf(QByteArrayView file)
+{
+    Upright u;
+    const QByteArrayView meta = child(boxes(file), "meta");
+    if (meta.size() < 4)
+        return u;
+    const auto inMeta = boxes(meta.sliced(4));
+    const QByteArrayView pitm = child(inMeta, "pitm"), iprp = child(inMeta, "iprp");
+    const auto properties = boxes(child(boxes(iprp), "ipco"));
+    const QByteArrayView ipma = child(boxes(iprp), "ipma");
+    if (pitm.size() < 6 || ipma.size() < 8)
+        return u;
+    const bool wide = ipma[0] != 0, wideIndex = ipma[3] & 1; // version 1, flag 1
+    const quint32 primary =
+        pitm[0] ? qFromBigEndian<quint32>(pitm.data() + 4) : qFromBigEndian<quint16>(pitm.data() + 4);
+    qsizetype at = 8;
+    const auto take = [&](int bytes) -> quint32 {
+        const qsizetype from = at;
+        at += bytes;
+        return at > ipma.size() ? 0
+               : bytes == 1     ? quint8(ipma[from])
+               : bytes == 2     ? qFromBigEndian<quint16>(ipma.data() + from)
+                                : qFromBigEndian<quint32>(ipma.data() + from);
+    };
+    for (quint32 entries = qFromBigEndian<quint32>(ipma.data() + 4); entries > 0 && at < ipma.size(); --entries) {
+        const quint32 item = take(wide ? 4 : 2);
+        for (quint32 n = take(1); n > 0 && at <= ipma.size(); --n) {
+            const quint32 index = wideIndex ? take(2) & 0x7fff : take(1) & 0x7f;
+            if (item != primary || index < 1 || index > quint32(properties.size()))
+                continue;
+            const auto &[type, contents] = properties[index - 1];
+            if (type == "clap")
+                u.crop = true;
+            else if (type == "irot" && !contents.isEmpty())
+                u.steps << QTransform().rotate(-90.0 * (contents[0] & 3)), u.onItsSide ^= contents[0] & 1;
+            else if (type == "imir" && !contents.isEmpty()) // as libheif reads it: 1 left to right, 0 upside down
+                u.steps << ((contents[0] & 1) ? QTransform::fromScale(-1, 1) : QTransform::fromScale(1, -1));
         }
-        auto *line = reinterpret_cast<QRgb *>(out.scanLine(y));
-        for (size_t x = 0; x < size_t(out.width()); ++x)
-            line[x] = qRgb(int(sums[x * 3] / n), int(sums[x * 3 + 1] / n), int(sums[x * 3 + 2] / n));
+    }
+    return u;
+}
+
+// How the picture's own colours (YCbCr, as phones code them) become RGB: the weights of red and blue
+// in the brightness, BT.601 where the file says nothing, as libheif takes it.
+struct Colours {
+    bool known = true, full = true;
+    double kr = 0.299, kb = 0.114;
+};
+
+Colours coloursOf(const heif_image *image)
+{
+    Colours c;
+    heif_color_profile_nclx *nclx = nullptr;
+    if (heif_image_get_nclx_color_profile(image, &nclx).code || !nclx)
+        return c;
+    c.full = nclx->full_range_flag;
+    switch (nclx->matrix_coefficients) {
+    case heif_matrix_coefficients_ITU_R_BT_709_5: c.kr = 0.2126, c.kb = 0.0722; break;
+    case heif_matrix_coefficients_ITU_R_BT_2020_2_non_constant_luminance: c.kr = 0.2627, c.kb = 0.0593; break;
+    case heif_matrix_coefficients_unspecified:
+    case heif_matrix_coefficients_ITU_R_BT_470_6_System_B_G:
+    case heif_matrix_coefficients_ITU_R_BT_601_6: break;
+    default: c.known = false;
+    }
+    heif_nclx_color_profile_free(nclx);
+    return c;
+}
+
+// Makes the picture, decoded as YCbCr with colour at half the detail both ways (4:2:0, as phones code
+// their photos), at 8 to 16 bits, `factor` times smaller and RGB in one pass: each pixel the mean of a
+// block of factor x factor, so that the picture is never held whole in RGB. The few pixels past the
+// last whole block are left out. A null picture for colours of another kind.
+QImage shrink(const heif_image *image, int factor)
+{
+    const Colours colours = coloursOf(image);
+    const int bits = heif_image_get_bits_per_pixel_range(image, heif_channel_Y);
+    struct Plane {
+        const uint8_t *data = nullptr;
+        int stride = 0;
+    } y, cb, cr;
+    y.data = heif_image_get_plane_readonly(image, heif_channel_Y, &y.stride);
+    cb.data = heif_image_get_plane_readonly(image, heif_channel_Cb, &cb.stride);
+    cr.data = heif_image_get_plane_readonly(image, heif_channel_Cr, &cr.stride);
+    if (!colours.known || bits < 8 || bits > 16 || !y.data || !cb.data || !cr.data ||
+        heif_image_get_chroma_format(image) != heif_chroma_420)
+        return QImage();
+    // The mean of a plane over the block of output pixel (ox, oy), on a plane `sub` times smaller than
+    // the picture both ways: at least one of its samples.
+    const auto mean = [&](const Plane &p, int ox, int oy, int sub) {
+        const int x0 = ox * factor / sub, x1 = std::max(x0 + 1, (ox + 1) * factor / sub);
+        const int y0 = oy * factor / sub, y1 = std::max(y0 + 1, (oy + 1) * factor / sub);
+        double sum = 0;
+        for (int row = y0; row < y1; ++row) {
+            const uint8_t *line = p.data + qsizetype(row) * p.stride;
+            for (int x = x0; x < x1; ++x)
+                sum += bits == 8 ? line[x] : reinterpret_cast<const uint16_t *>(line)[x];
+        }
+        return sum / ((x1 - x0) * (y1 - y0));
+    };
+    const QSize size(heif_image_get_width(image, heif_channel_Y), heif_image_get_height(image, heif_channel_Y));
+    QImage out(size.width() / factor, size.height() / factor, QImage::Format_RGB32);
+    const double scale = 255.0 / ((1 << bits) - 1), middle = 1 << (bits - 1), kg = 1 - colours.kr - colours.kb;
+    const double yFloor = colours.full ? 0 : 16 << (bits - 8), yScale = colours.full ? 1 : 255.0 / 219,
+                 cScale = colours.full ? 1 : 255.0 / 224;
+    const auto level = [&](double v) { return int(std::clamp(v * scale, 0.0, 255.0) + 0.5); };
+    for (int oy = 0; oy < out.height(); ++oy) {
+        auto *line = reinterpret_cast<QRgb *>(out.scanLine(oy));
+        for (int ox = 0; ox < out.width(); ++ox) {
+            const double l = (mean(y, ox, oy, 1) - yFloor) * yScale, b = (mean(cb, ox, oy, 2) - middle) * cScale,
+                         r = (mean(cr, ox, oy, 2) - middle) * cScale;
+            line[ox] =
+                qRgb(level(l + 2 * (1 - colours.kr) * r),
+                     level(l - 2 * colours.kb * (1 - colours.kb) / kg * b - 2 * colours.kr * (1 - colours.kr) / kg * r),
+                     level(l + 2 * (1 - colours.kb) * b));
+        }
     }
     return out;
 }
@@ -69,8 +198,14 @@ QImage read(const QString &path, const std::function<QSize(QSize)> &sizeFor, QSt
             *error = why;
         return QImage();
     };
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(QCoreApplication::translate("Picture", "it cannot be read"));
+    const QByteArray bytes = file.readAll();
     const Owned<heif_context> context(heif_context_alloc());
-    if (!context || heif_context_read_from_file(context.get(), QFile::encodeName(path).constData(), nullptr).code)
+    if (!context ||
+        heif_context_read_from_memory_without_copy(context.get(), bytes.constData(), size_t(bytes.size()), nullptr)
+            .code)
         return fail(damaged());
     heif_image_handle *primary = nullptr;
     if (heif_context_get_primary_image_handle(context.get(), &primary).code || !primary)
@@ -82,31 +217,56 @@ QImage read(const QString &path, const std::function<QSize(QSize)> &sizeFor, QSt
     const QSize wanted = sizeFor(size);
     if (!wanted.isValid())
         return QImage();
-    // Three bytes a pixel where there is no transparency: a 48-megapixel photo then takes 146 MB.
+    // Decoded in its own colours and made smaller and RGB in one pass: a 48-megapixel photo then never
+    // takes more than its coded planes. The picture is turned upright once it is small: libheif would
+    // turn it whole, in a second copy. A picture with transparency, or in colours of another kind, is
+    // made RGB by libheif.
     const bool alpha = heif_image_handle_has_alpha_channel(primary);
+    const Upright upright = uprightOf(bytes);
     const Owned<heif_decoding_options> options(heif_decoding_options_alloc());
-    options->convert_hdr_to_8bit = 1;
-    heif_image *decoded = nullptr;
-    const heif_error decoding =
-        heif_decode_image(primary, &decoded, heif_colorspace_RGB,
-                          alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB, options.get());
+    options->ignore_transformations = !upright.crop;
+    const QSize stored = options->ignore_transformations && upright.onItsSide ? wanted.transposed() : wanted;
+    QImage out;
+    Owned<heif_image> image;
+    heif_error decoding{};
+    const auto decode = [&](heif_colorspace space, heif_chroma chroma) {
+        heif_image *decoded = nullptr;
+        decoding = heif_decode_image(primary, &decoded, space, chroma, options.get());
+        image.reset(decoding.code ? nullptr : decoded);
+    };
+    if (!alpha) {
+        decode(heif_colorspace_YCbCr, heif_chroma_420);
+        const QSize got =
+            image ? QSize(heif_image_get_primary_width(image.get()), heif_image_get_primary_height(image.get()))
+                  : QSize();
+        if (!got.isEmpty())
+            out = shrink(image.get(),
+                         std::max(1, std::min(got.width() / stored.width(), got.height() / stored.height())));
+    }
+    if (out.isNull() && (alpha || !decoding.code)) {
+        image.reset();
+        options->convert_hdr_to_8bit = 1;
+        decode(heif_colorspace_RGB, alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB);
+    }
     if (decoding.code == heif_error_Unsupported_feature)
         return fail(QCoreApplication::translate("Picture", "it is of a kind the game cannot read"));
-    if (decoding.code || !decoded)
+    if (decoding.code || !image)
         return fail(damaged());
-    const Owned<heif_image> image(decoded);
-    int stride = 0;
-    const uint8_t *pixels = heif_image_get_plane_readonly(decoded, heif_channel_interleaved, &stride);
-    const QSize got(heif_image_get_width(decoded, heif_channel_interleaved),
-                    heif_image_get_height(decoded, heif_channel_interleaved));
-    if (!pixels || got.isEmpty())
-        return fail(damaged());
-    const int factor = std::min(got.width() / wanted.width(), got.height() / wanted.height());
-    const QImage shown = alpha         ? QImage(pixels, got.width(), got.height(), stride, QImage::Format_RGBA8888)
-                         : factor >= 2 ? shrink(pixels, stride, got, factor)
-                                       : QImage(pixels, got.width(), got.height(), stride, QImage::Format_RGB888);
-    return shown.size() != wanted ? shown.scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                                  : shown.copy();
+    if (out.isNull()) {
+        int stride = 0;
+        const uint8_t *pixels = heif_image_get_plane_readonly(image.get(), heif_channel_interleaved, &stride);
+        const QSize whole(heif_image_get_primary_width(image.get()), heif_image_get_primary_height(image.get()));
+        if (!pixels || whole.isEmpty())
+            return fail(damaged());
+        out = QImage(pixels, whole.width(), whole.height(), stride,
+                     alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888)
+                  .copy();
+    }
+    if (out.size() != stored)
+        out = out.scaled(stored, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    for (const QTransform &step : options->ignore_transformations ? upright.steps : QList<QTransform>())
+        out = out.transformed(step);
+    return out;
 }
 
 } // namespace heif
