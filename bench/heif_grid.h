@@ -2,12 +2,12 @@
 // A HEIC photo stored as phones store theirs: a grid of 512 x 512 tiles, each coded on its own, that
 // together make the picture, with the rotation that stands it upright. libheif writes no such grid
 // itself; its tiles are coded with libheif, and the file around them is written here.
+#include "support.h"
 #include <QByteArray>
 #include <QImage>
 #include <QPainter>
 #include <QtEndian>
 #include <cstring>
-#include <libheif/heif.h>
 
 namespace grid {
 
@@ -42,32 +42,11 @@ inline QByteArray find(const QByteArray &file, const char *type, bool whole)
     return whole ? file.mid(at - 4, size) : file.mid(at + 4, size - 8);
 }
 
-// One tile coded alone: its decoder configuration (the hvcC box) and its coded data.
+// One tile coded alone, as the test's own HEIC photos are: its decoder configuration (the hvcC box)
+// and its coded data.
 inline void codeTile(const QImage &tile, QByteArray &config, QByteArray &data)
 {
-    const QImage rgb = tile.convertToFormat(QImage::Format_RGB888);
-    heif_context *context = heif_context_alloc();
-    heif_encoder *encoder = nullptr;
-    heif_context_get_encoder_for_format(context, heif_compression_HEVC, &encoder);
-    heif_encoder_set_lossy_quality(encoder, 85);
-    heif_encoder_set_parameter(encoder, "chroma", "420"); // as phones code their photos
-    heif_image *image = nullptr;
-    heif_image_create(rgb.width(), rgb.height(), heif_colorspace_RGB, heif_chroma_interleaved_RGB, &image);
-    heif_image_add_plane(image, heif_channel_interleaved, rgb.width(), rgb.height(), 8);
-    int stride = 0;
-    uint8_t *plane = heif_image_get_plane(image, heif_channel_interleaved, &stride);
-    for (int y = 0; y < rgb.height(); ++y)
-        std::memcpy(plane + y * stride, rgb.constScanLine(y), size_t(rgb.width()) * 3);
-    heif_context_encode_image(context, image, encoder, nullptr, nullptr);
-    QByteArray file;
-    heif_writer writer{1, [](heif_context *, const void *d, size_t n, void *to) {
-                           static_cast<QByteArray *>(to)->append(static_cast<const char *>(d), qsizetype(n));
-                           return heif_error{heif_error_Ok, heif_suberror_Unspecified, ""};
-                       }};
-    heif_context_write(context, &writer, &file);
-    heif_image_release(image);
-    heif_encoder_release(encoder);
-    heif_context_free(context);
+    const QByteArray file = heifBytes(tile);
     config = find(file, "hvcC", true);
     data = find(file, "mdat", false);
 }

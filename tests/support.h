@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cstring>
 #include <libheif/heif.h>
 #include <memory>
 
@@ -144,47 +145,50 @@ inline QImage stored(const QImage &upright, int o)
     return upright.transformed(QTransform(m[o][0], m[o][1], m[o][2], m[o][3], 0, 0));
 }
 
-// A HEIF photo as a phone stores it (AVIF with `avif`): `upright` stored turned, with the rotation and
-// mirror that stand it upright again, at 8 or 10 bits a channel. A size that the codec cannot take
-// whole is stored as a grid of tiles, cut to size.
-inline QByteArray heifBytes(const QImage &upright, bool avif = false, int o = 1, int bits = 8)
+// A HEIC photo as a phone stores it: `upright` stored turned, with the rotation and mirror that
+// stand it upright again. A size that the codec cannot take whole is stored as a grid of tiles.
+inline QByteArray heifBytes(const QImage &upright, int o = 1)
 {
-    const QImage img = stored(upright, o).convertToFormat(QImage::Format_RGBA64);
+    const QImage img = stored(upright, o).convertToFormat(QImage::Format_RGB888);
     heif_context *context = heif_context_alloc();
     heif_encoder *encoder = nullptr;
-    heif_context_get_encoder_for_format(context, avif ? heif_compression_AV1 : heif_compression_HEVC, &encoder);
-    heif_encoder_set_lossy_quality(encoder, 95);
-    heif_encoder_set_parameter(encoder, avif ? "chroma" : "preset", avif ? "444" : "ultrafast");
+    heif_context_get_encoder_for_format(context, heif_compression_HEVC, &encoder);
+    heif_encoder_set_lossy_quality(encoder, 90);
+    heif_encoder_set_parameter(encoder, "preset", "ultrafast");
     heif_image *picture = nullptr;
-    heif_image_create(img.width(), img.height(), heif_colorspace_RGB,
-                      bits > 8 ? heif_chroma_interleaved_RRGGBB_LE : heif_chroma_interleaved_RGB, &picture);
-    heif_image_add_plane(picture, heif_channel_interleaved, img.width(), img.height(), bits);
+    heif_image_create(img.width(), img.height(), heif_colorspace_RGB, heif_chroma_interleaved_RGB, &picture);
+    heif_image_add_plane(picture, heif_channel_interleaved, img.width(), img.height(), 8);
     int stride = 0;
-    uint8_t *row = heif_image_get_plane(picture, heif_channel_interleaved, &stride);
-    for (int y = 0; y < img.height(); ++y, row += stride)
-        for (int x = 0; x < img.width(); ++x)
-            for (int c = 0; c < 3; ++c) {
-                const QRgba64 p = reinterpret_cast<const QRgba64 *>(img.constScanLine(y))[x];
-                const int v = (c == 0 ? p.red() : c == 1 ? p.green() : p.blue()) >> (16 - bits);
-                if (bits > 8)
-                    row[x * 6 + c * 2] = uint8_t(v), row[x * 6 + c * 2 + 1] = uint8_t(v >> 8);
-                else
-                    row[x * 3 + c] = uint8_t(v);
-            }
+    uint8_t *rows = heif_image_get_plane(picture, heif_channel_interleaved, &stride);
+    for (int y = 0; y < img.height(); ++y)
+        std::memcpy(rows + qsizetype(y) * stride, img.constScanLine(y), size_t(img.width()) * 3);
     heif_encoding_options *options = heif_encoding_options_alloc();
     options->image_orientation = heif_orientation(o);
     heif_context_encode_image(context, picture, encoder, options, nullptr);
-    QByteArray bytes;
-    heif_writer writer{1, [](heif_context *, const void *data, size_t size, void *to) {
-                           static_cast<QByteArray *>(to)->append(static_cast<const char *>(data), qsizetype(size));
-                           return heif_error{heif_error_Ok, heif_suberror_Unspecified, ""};
-                       }};
-    heif_context_write(context, &writer, &bytes);
+    QTemporaryFile file;
+    file.open();
+    heif_context_write_to_file(context, QFile::encodeName(file.fileName()).constData());
+    const QByteArray bytes = file.readAll();
     heif_encoding_options_free(options);
     heif_image_release(picture);
     heif_encoder_release(encoder);
     heif_context_free(context);
     return bytes;
+}
+
+// A picture made by a program of the system's (heif-enc, ImageMagick's convert, WebP's img2webp) from
+// the pictures given, saved as 1.png, 2.png ...; it writes the file "out".
+inline QByteArray made(const QString &program, const QStringList &args, const QList<QImage> &from = {})
+{
+    QTemporaryDir dir;
+    for (int i = 0; i < from.size(); ++i)
+        from[i].save(dir.filePath(QStringLiteral("%1.png").arg(i + 1)));
+    QProcess p;
+    p.setWorkingDirectory(dir.path());
+    p.start(program, args);
+    p.waitForFinished(60000);
+    QFile out(dir.filePath("out"));
+    return out.open(QIODevice::ReadOnly) ? out.readAll() : QByteArray();
 }
 
 // The real window on a program folder, with a song player and the messages shown to the player.

@@ -262,12 +262,12 @@ private slots:
         QProcess process;
         const QString id = desktop.launch(process, fromPackage ? installed : QStringLiteral(GAME));
         QVERIFY2(!id.isEmpty(), "the window did not appear");
-        // The whole window, frame included, within the free area, and filling it: to the pixel at a
-        // whole scale, to within rounding at a fractional one.
+        // The whole window, frame included, fills the free area: to the pixel at a whole scale, to within
+        // rounding at a fractional one.
+        const int slack = scale == u"1" ? 0 : 3;
         const auto fills = [&] {
             const QRect f = desktop.frame(id);
-            return scale == u"1" ? f == area
-                                 : area.contains(f) && f.width() >= area.width() - 3 && f.height() >= area.height() - 3;
+            return area.contains(f) && f.width() >= area.width() - slack && f.height() >= area.height() - slack;
         };
         // So at start and after minimise and restore, with the button row where it was.
         QVERIFY(QTest::qWaitFor(fills, 15000));

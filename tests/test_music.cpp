@@ -113,6 +113,9 @@ private slots:
         Game game(folder);
         const auto buttons = game->MMC1->findChildren<QToolButton *>();
         QCOMPARE(buttons.size(), 3);
+        // Each says what it does, also to a screen reader.
+        QVERIFY(buttons[0]->accessibleName() == "Play" && buttons[1]->accessibleName() == "Pause" &&
+                buttons[2]->accessibleName() == "Stop");
         game.media->calls.clear();
         buttons[1]->click(); // pause
         buttons[0]->click(); // play: resumes

@@ -102,26 +102,6 @@ private slots:
         QVERIFY(first.size() > 50);
         QCOMPARE(generate(b.path()), first);
     }
-
-    // The software centre's screenshot is the game as it is now, drawn by the screenshot tool on the
-    // sample library: 16:9, at least 1248 x 702, and as the tool draws it today.
-    void theScreenshotShowsTheGameAsItIs()
-    {
-        QTemporaryDir dir;
-        QProcess tool;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen:configfile=" SOURCE_DIR "/tools/screenshot.json");
-        tool.setProcessEnvironment(env);
-        tool.start(QStringLiteral(SCREENSHOT_TOOL), {programDir, dir.filePath("now.png")});
-        QVERIFY(tool.waitForFinished(120000) && tool.exitCode() == 0);
-        const QImage now(dir.filePath("now.png")), kept(SOURCE_DIR "/desktop/screenshot.png");
-        QVERIFY(now.width() >= 1248 && now.width() * 9 == now.height() * 16 && kept.size() == now.size());
-        qsizetype alike = 0;
-        for (int y = 0; y < now.height(); ++y)
-            for (int x = 0; x < now.width(); ++x)
-                alike += similar(now.pixelColor(x, y), kept.pixelColor(x, y), 16);
-        QVERIFY2(alike > now.width() * now.height() * 98 / 100, "draw it again: cmake --build ... --target screenshot");
-    }
 };
 
 QTEST_MAIN(TestSampleLibrary)

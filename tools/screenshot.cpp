@@ -1,6 +1,7 @@
 // The screenshot of the software centre: the game itself, drawn offscreen on a 1280 x 720 screen, with
 // a sample picture of 25 tiles half rebuilt, some tiles on their cells and the rest in the tray.
-// vareriz_screenshot PROGRAM_FOLDER OUTPUT.png (the build's `screenshot` target runs it).
+// vareriz_screenshot PROGRAM_FOLDER OUTPUT.png (the build's `screenshot` target runs it); with --check,
+// it draws the game again and fails when OUTPUT.png no longer shows it as it is (a test runs that).
 #include "platform/file_list.h"
 #include "platform/media_backend.h"
 #include "platform/picture_box.h"
@@ -39,10 +40,12 @@ bool choose(QListWidget *list, const QString &text, const std::function<void()> 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    if (argc != 3) {
-        std::fputs("Usage: vareriz_screenshot PROGRAM_FOLDER OUTPUT.png\n", stderr);
+    const bool check = argc == 4 && qstrcmp(argv[1], "--check") == 0;
+    if (argc != 3 && !check) {
+        std::fputs("Usage: vareriz_screenshot [--check] PROGRAM_FOLDER OUTPUT.png\n", stderr);
         return 2;
     }
+    argv += check;
     Form1Context context;
     context.programFolder = QString::fromLocal8Bit(argv[1]);
     context.randomSeed = 7;
@@ -62,7 +65,26 @@ int main(int argc, char **argv)
             carry(form.Picture2[k], form.Picture1[k]->pos());
     }
     QCoreApplication::processEvents();
-    if (!form.grab().save(QString::fromLocal8Bit(argv[2]))) {
+    const QImage now = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    if (check) {
+        // As it is today: 16:9, at least 1248 x 702, and within a few levels of the one kept, but for
+        // what a font's smoothing may change.
+        const QImage kept = QImage(QString::fromLocal8Bit(argv[2])).convertToFormat(QImage::Format_RGB32);
+        qint64 alike = 0;
+        for (int y = 0; kept.size() == now.size() && y < now.height(); ++y)
+            for (int x = 0; x < now.width(); ++x) {
+                const QRgb a = now.pixel(x, y), b = kept.pixel(x, y);
+                alike +=
+                    std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b)) < 24;
+            }
+        const bool current = now.width() >= 1248 && now.width() * 9 == now.height() * 16 &&
+                             alike > qint64(now.width()) * now.height() * 98 / 100;
+        if (!current)
+            std::fprintf(stderr, "%s no longer shows the game: draw it again (the build's screenshot target)\n",
+                         argv[2]);
+        return current ? 0 : 1;
+    }
+    if (!now.save(QString::fromLocal8Bit(argv[2]))) {
         std::fprintf(stderr, "vareriz_screenshot: cannot write %s\n", argv[2]);
         return 1;
     }
