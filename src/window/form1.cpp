@@ -81,6 +81,9 @@ Form1::Form1(Form1Context context) : context_(std::move(context))
 
 Form1::~Form1()
 {
+    // The window's controls are hidden as they go, after the window's own part is gone: the mouse is
+    // no longer watched by then.
+    delete grabWatch_;
     // The control and its song player go before the player's backend.
     delete MMC1;
     MMC1 = nullptr;
@@ -230,7 +233,8 @@ void Form1::wireHandlers()
     connect(LBLcongrat, &Label::clicked, this, &Form1::LBLcongrat_Click);
     connect(Picture3, &PictureBox::clicked, this, &Form1::Picture3_Click);
     connect(MMC1, &MMControl::Done, this, &Form1::MMC1_Done);
-    connect(new GrabWatch(this), &GrabWatch::taken, this, &Form1::giveBack);
+    grabWatch_ = new GrabWatch(this);
+    connect(grabWatch_, &GrabWatch::taken, this, &Form1::giveBack);
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *e)

@@ -18,6 +18,7 @@
 
 class FileListBox;
 class FocusRing;
+class GrabWatch;
 class Label;
 class MMControl;
 class MediaBackend;
@@ -210,6 +211,7 @@ private:
     bool startedWell_ = true;
     bool unloading_ = false;
     QMargins fittedFrame_; // the frame the window was last fitted with
+    GrabWatch *grabWatch_ = nullptr;
     VbRandom rng_;
 
     std::array<Integer, 101> tile_pool{};
