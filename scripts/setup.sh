@@ -5,9 +5,9 @@
 # Qt Linguist's tools build the translations; Qt's own translations and a font with Chinese and Japanese
 # letters serve the players of those languages.
 GAME_PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-               libfluidsynth-dev libasound2-dev libgif-dev libgl-dev libheif-dev qt6-image-formats-plugins
-               fonts-ebgaramond fonts-liberation fonts-dejavu-core fonts-noto-cjk timgm6mb-soundfont
-               mate-backgrounds lomiri-wallpapers-16.04)
+               libfluidsynth-dev libasound2-dev libpulse-dev libgif-dev libgl-dev libheif-dev
+               qt6-image-formats-plugins fonts-ebgaramond fonts-liberation fonts-dejavu-core fonts-noto-cjk
+               timgm6mb-soundfont mate-backgrounds lomiri-wallpapers-16.04)
 # What making the Debian package adds: its tools and its checks.
 PACKAGE_PACKAGES=(dpkg-dev file lintian appstream desktop-file-utils)
 # What the tests add: an X server with two window managers (openbox, and Xfce's xfwm4 on a session bus),

@@ -1,10 +1,12 @@
 #include "platform/fluid_backend.h"
 
 #include "platform/paths.h"
+#include "platform/pulse_output.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <alsa/asoundlib.h>
 #include <chrono>
 #include <fluidsynth.h>
@@ -27,12 +29,16 @@ void silenceLibraries()
     (void)done;
 }
 
-constexpr int pollMs = 40;
+// The end of a song is looked for this often near its last note, and less often before it.
+constexpr int pollMs = 40, longestPollMs = 1000;
 // The synthesiser's own level: the sample songs are mixed for it, to about -20 LUFS as a listener
 // hears them, with true peaks below -1 dBFS.
 constexpr double synthGain = 2.2;
-// Background music needs no low latency, but the beep should follow a drop within 100 ms: blocks of
-// 1024 frames (23 ms) keep the sound server's work small and the beep prompt.
+// Background music needs no low latency, but the beep should follow a drop within 100 ms. The sound
+// server keeps 60 ms queued and asks for 20 ms at a time: a new note is heard at most 60 ms after it
+// is played, and the server's 50 requests a second cost the player's machine little. ALSA, used only
+// without a sound server, plays two periods of 1024 frames (23 ms each).
+constexpr int latencyMs = 60, blockMs = 20;
 constexpr int periodFrames = 1024;
 // The output counts as lost when it has asked for no sound for this long; while it is lost it is
 // opened again at most this often. Songs play on in silence in blocks of this length meanwhile. A
@@ -68,7 +74,7 @@ FluidBackend::FluidBackend() : FluidBackend(Options()) {}
 FluidBackend::FluidBackend(Options options) : options_(std::move(options))
 {
     silenceLibraries();
-    poll_.setInterval(pollMs);
+    poll_.setSingleShot(true);
     connect(&poll_, &QTimer::timeout, this, &FluidBackend::poll);
     worker_ = std::thread([this] { prepare(); });
 }
@@ -78,7 +84,7 @@ FluidBackend::~FluidBackend()
     stopping_ = true;
     if (worker_.joinable())
         worker_.join();
-    driver_.reset();
+    closeOutput();
     dropPlayer();
 }
 
@@ -99,7 +105,7 @@ void FluidBackend::prepare()
         fluid_synth_sfload(synth_.get(), options_.soundFont.toLocal8Bit().constData(), 1);
     if (options_.soundOutput)
         openOutput();
-    if (!driver_)
+    if (!hasOutput())
         quieten(true);
     ready_ = true;
     QMetaObject::invokeMethod(this, &FluidBackend::start, Qt::QueuedConnection);
@@ -109,17 +115,31 @@ void FluidBackend::prepare()
 // The desktop's sound server first (PulseAudio, which PipeWire also serves), then ALSA itself.
 void FluidBackend::openOutput()
 {
-    for (const auto &[name, output] : {std::pair{"pulseaudio", Output::PulseAudio}, std::pair{"alsa", Output::Alsa}}) {
-        fluid_settings_setstr(settings_.get(), "audio.driver", name);
-        lastRender_ = now();
-        renders_ = 0;
-        driver_.reset(new_fluid_audio_driver2(settings_.get(), &FluidBackend::render, this));
-        if (driver_) {
-            output_ = output;
-            return;
-        }
+    double rate = 44100;
+    fluid_settings_getnum(settings_.get(), "synth.sample-rate", &rate);
+    lastRender_ = now();
+    renders_ = 0;
+    pulse_ = PulseOutput::open(rate, latencyMs, blockMs, &FluidBackend::render, this);
+    if (pulse_) {
+        output_ = Output::PulseAudio;
+        return;
     }
-    output_ = Output::Silent;
+    fluid_settings_setstr(settings_.get(), "audio.driver", "alsa");
+    lastRender_ = now();
+    renders_ = 0;
+    driver_.reset(new_fluid_audio_driver2(settings_.get(), &FluidBackend::render, this));
+    output_ = driver_ ? Output::Alsa : Output::Silent;
+}
+
+bool FluidBackend::hasOutput() const
+{
+    return pulse_ || driver_;
+}
+
+void FluidBackend::closeOutput()
+{
+    pulse_.reset();
+    driver_.reset();
 }
 
 // While nothing is heard, songs are still played in real time so that they take as long as with
@@ -145,11 +165,11 @@ void FluidBackend::keepOutput()
     std::vector<float> left(static_cast<size_t>(frames)), right(static_cast<size_t>(frames));
     auto next = steady_clock::now(), retry = next + milliseconds(retryMs);
     while (!stopping_) {
-        if (driver_) {
+        if (hasOutput()) {
             std::this_thread::sleep_for(milliseconds(watchMs));
             if (now() - lastRender_ < (renders_ > 1 ? lostAfterMs : startingMs))
                 continue;
-            driver_.reset();
+            closeOutput();
             output_ = Output::Silent;
             quieten(true);
             next = steady_clock::now();
@@ -158,7 +178,7 @@ void FluidBackend::keepOutput()
         if (options_.soundOutput && (retryNow_.exchange(false) || steady_clock::now() >= retry)) {
             openOutput();
             retry = steady_clock::now() + milliseconds(retryMs);
-            if (driver_) {
+            if (hasOutput()) {
                 quieten(false);
                 continue;
             }
@@ -190,7 +210,7 @@ void FluidBackend::start()
     if (open_ && playing_ && !player_) {
         startPlayer(pausedTick_);
         if (player_)
-            poll_.start();
+            poll_.start(pollMs);
     }
 }
 
@@ -281,7 +301,7 @@ void FluidBackend::play(bool fromStart)
         playing_ = false;
         return;
     }
-    poll_.start();
+    poll_.start(pollMs);
 }
 
 void FluidBackend::pause()
@@ -306,15 +326,20 @@ long long FluidBackend::currentTick() const
 }
 
 // FluidSynth itself reports the end of a song only after seconds of silence; the song has ended for
-// us when the player has passed its last note.
+// us when the player has passed its last note. Until then the player is asked again after half the
+// time the last note is still away at the present tempo (at most a second, at least pollMs), so that
+// a song costs a few wake-ups a second rather than 25, and its end is still noticed within pollMs.
 void FluidBackend::poll()
 {
     if (!playing_ || !player_)
         return;
     const long long tick = fluid_player_get_current_tick(player_.get());
-    if (tick < info_.lastNoteTick && fluid_player_get_status(player_.get()) != FLUID_PLAYER_DONE)
+    if (tick < info_.lastNoteTick && fluid_player_get_status(player_.get()) != FLUID_PLAYER_DONE) {
+        const double quarterMs = fluid_player_get_midi_tempo(player_.get()) / 1000.0;
+        const double awayMs = double(info_.lastNoteTick - tick) * quarterMs / std::max(1, info_.division);
+        poll_.start(int(std::clamp(awayMs / 2, double(pollMs), double(longestPollMs))));
         return;
-    poll_.stop();
+    }
     dropPlayer();
     playing_ = false;
     pausedTick_ = 0;

@@ -13,6 +13,7 @@ struct _fluid_hashtable_t;
 struct _fluid_synth_t;
 struct _fluid_player_t;
 struct _fluid_audio_driver_t;
+class PulseOutput;
 
 // Plays MIDI songs through FluidSynth with a General MIDI SoundFont. The synthesiser, the SoundFont
 // and the sound output are set up on a worker thread, so that creating the backend costs the window
@@ -63,6 +64,8 @@ private:
     void dropPlayer();
     void poll();
     void openOutput();
+    bool hasOutput() const;
+    void closeOutput();
     void keepOutput();
     void quieten(bool quiet);
     static qint64 now();
@@ -74,7 +77,8 @@ private:
     std::unique_ptr<_fluid_hashtable_t, Deleter> settings_;
     std::unique_ptr<_fluid_synth_t, Deleter> synth_;
     std::unique_ptr<_fluid_player_t, Deleter> player_;
-    std::unique_ptr<_fluid_audio_driver_t, Deleter> driver_;
+    std::unique_ptr<_fluid_audio_driver_t, Deleter> driver_; // ALSA
+    std::unique_ptr<PulseOutput> pulse_;
 
     // FluidSynth's player may not be created or deleted while the synthesiser renders (its timer
     // runs inside the rendering): both happen under this lock, on whatever thread renders.

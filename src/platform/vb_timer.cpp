@@ -7,8 +7,21 @@ VbTimer::VbTimer(QObject *parent) : QObject(parent)
 
 void VbTimer::setEnabled(bool on)
 {
-    if (on && !timer_.isActive())
+    enabled_ = on;
+    update();
+}
+
+void VbTimer::hold(bool held)
+{
+    held_ = held;
+    update();
+}
+
+void VbTimer::update()
+{
+    const bool ticking = enabled_ && !held_;
+    if (ticking && !timer_.isActive())
         timer_.start();
-    else if (!on)
+    else if (!ticking)
         timer_.stop();
 }

@@ -20,6 +20,9 @@ void Form1::Timer1_Timer()
     if (PictureBox *f = Picture4[1])
         f->show();
     clock_.start();
+    // The run goes on by the clock until it ends: till then every tick of Timer1 (100 a second) would
+    // wake the program for nothing.
+    Timer1->hold(true);
 }
 
 void Form1::animationStep()
@@ -65,4 +68,5 @@ void Form1::endAnimation()
         f->hide();
     anim_.running = false;
     clock_.stop();
+    Timer1->hold(false);
 }
