@@ -113,15 +113,15 @@ std::unique_ptr<PulseOutput> PulseOutput::open(double rate, int latencyMs, int b
     pa_threaded_mainloop_lock(s->loop);
     bool ok = pa_threaded_mainloop_start(s->loop) == 0 && s->waitReady();
     if (ok) {
-        const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, uint32_t(rate), 2};
-        s->stream = pa_stream_new_with_proplist(s->context, "Music", &spec, nullptr, props.get());
+        const pa_sample_spec format{PA_SAMPLE_FLOAT32NE, uint32_t(rate), 2};
+        s->stream = pa_stream_new_with_proplist(s->context, "Music", &format, nullptr, props.get());
         ok = s->stream != nullptr;
         if (ok) {
             pa_buffer_attr attr;
             attr.maxlength = uint32_t(-1);
-            attr.tlength = uint32_t(pa_usec_to_bytes(pa_usec_t(latencyMs) * PA_USEC_PER_MSEC, &spec));
+            attr.tlength = uint32_t(pa_usec_to_bytes(pa_usec_t(latencyMs) * PA_USEC_PER_MSEC, &format));
             attr.prebuf = uint32_t(-1);
-            attr.minreq = uint32_t(pa_usec_to_bytes(pa_usec_t(blockMs) * PA_USEC_PER_MSEC, &spec));
+            attr.minreq = uint32_t(pa_usec_to_bytes(pa_usec_t(blockMs) * PA_USEC_PER_MSEC, &format));
             attr.fragsize = uint32_t(-1);
             pa_stream_set_state_callback(s->stream, &State::streamChanged, s->loop);
             pa_stream_set_write_callback(s->stream, &State::write, s.get());
