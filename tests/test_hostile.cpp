@@ -13,9 +13,8 @@
 namespace {
 
 // A JPEG whose frame header claims another size than its data holds.
-QByteArray jpegClaiming(int w, int h)
+QByteArray jpegClaiming(int w, int h, QByteArray b = jpegBytes(gridPicture(64, 48, 4)))
 {
-    QByteArray b = jpegBytes(gridPicture(64, 48, 4));
     for (int i = 0; i + 8 < b.size(); ++i)
         if (uchar(b[i]) == 0xff && (uchar(b[i + 1]) == 0xc0 || uchar(b[i + 1]) == 0xc2)) {
             b[i + 5] = char(h >> 8);
@@ -87,6 +86,11 @@ private slots:
         QTest::newRow("a PNG named .jpg") << "bad.jpg" << jpegBytes(grid, -1, "PNG") << 16 << false << true;
         QTest::newRow("header claims 60000 x 60000") << "bad.jpg" << jpegClaiming(60000, 60000) << 100 << true << false;
         QTest::newRow("header claims 65000 x 65000") << "bad.jpg" << jpegClaiming(65000, 65000) << 16 << true << false;
+        // A progressive JPEG holds all its picture's coefficients while it is decoded, at any scale.
+        QTest::newRow("progressive, header claims 20000 x 20000")
+            << "bad.jpg"
+            << jpegClaiming(20000, 20000, made("convert", {"1.png", "-interlace", "JPEG", "jpg:out"}, {grid})) << 16
+            << true << false;
         QTest::newRow("1 x 1 pixel") << "bad.jpg" << jpegBytes(gridPicture(1, 1, 1)) << 16 << true << false;
         QTest::newRow("3 x 3 pixels, 16 tiles") << "bad.jpg" << jpegBytes(gridPicture(3, 3, 1)) << 16 << true << false;
         QTest::newRow("4 x 4 pixels, 16 tiles") << "bad.jpg" << jpegBytes(gridPicture(4, 4, 4)) << 16 << false << false;

@@ -209,6 +209,10 @@
         <source>it is damaged (%1)</source>
         <translation>es ist beschädigt (%1)</translation>
     </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>die Datei ist zu groß</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -209,6 +209,10 @@
         <source>it is damaged (%1)</source>
         <translation>está dañada (%1)</translation>
     </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>el archivo es demasiado grande</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -209,6 +209,10 @@
         <source>it is damaged (%1)</source>
         <translation>elle est endommagée (%1)</translation>
     </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>le fichier est trop volumineux</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

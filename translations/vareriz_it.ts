@@ -209,6 +209,10 @@
         <source>it is damaged (%1)</source>
         <translation>è danneggiata (%1)</translation>
     </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>il file è troppo grande</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

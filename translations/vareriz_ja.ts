@@ -209,6 +209,10 @@
         <source>it is damaged (%1)</source>
         <translation>ファイルが壊れています (%1)</translation>
     </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>ファイルが大きすぎます</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

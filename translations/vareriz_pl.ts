@@ -209,6 +209,10 @@
         <source>it is damaged (%1)</source>
         <translation>jest uszkodzony (%1)</translation>
     </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>plik jest za duży</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

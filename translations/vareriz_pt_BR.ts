@@ -209,6 +209,10 @@
         <source>it is damaged (%1)</source>
         <translation>está danificada (%1)</translation>
     </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>o arquivo é grande demais</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

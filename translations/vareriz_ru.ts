@@ -209,6 +209,10 @@
         <source>it is damaged (%1)</source>
         <translation>она повреждена (%1)</translation>
     </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>файл слишком большой</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -209,6 +209,10 @@
         <source>it is damaged (%1)</source>
         <translation>文件已损坏（%1）</translation>
     </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>文件太大</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -86,10 +86,8 @@ void Form1::File1_Click()
     }
     if (read.clip.Width() < s || read.clip.Height() < s) {
         tell(tr("The picture \"%1\" cannot be used: at %2 x %3 pixels it is too small to cut into %4 tiles.")
-                 .arg(fileName)
-                 .arg(read.clip.Width())
-                 .arg(read.clip.Height())
-                 .arg(TessNum));
+                 .arg(fileName, QString::number(read.clip.Width()), QString::number(read.clip.Height()),
+                      QString::number(TessNum)));
         return;
     }
     PictureClip1 = std::move(read.clip);

@@ -33,10 +33,12 @@ QList<std::pair<QByteArray, QByteArrayView>> boxes(QByteArrayView in)
     while (in.size() >= 8) {
         const quint64 size = qFromBigEndian<quint32>(in.data());
         const qsizetype head = size == 1 ? 16 : 8;
+        if (in.size() < head)
+            break;
         const quint64 whole = size == 0   ? quint64(in.size())
                               : size == 1 ? qFromBigEndian<quint64>(in.data() + 8)
                                           : size;
-        if (in.size() < head || whole < quint64(head) || whole > quint64(in.size()))
+        if (whole < quint64(head) || whole > quint64(in.size()))
             break;
         out.append({in.sliced(4, 4).toByteArray(), in.sliced(head, qsizetype(whole) - head)});
         in = in.sliced(qsizetype(whole));
@@ -70,7 +72,7 @@ Upright uprightOf(QByteArrayView file)
     const QByteArrayView pitm = child(inMeta, "pitm"), iprp = child(inMeta, "iprp");
     const auto properties = boxes(child(boxes(iprp), "ipco"));
     const QByteArrayView ipma = child(boxes(iprp), "ipma");
-    if (pitm.size() < 6 || ipma.size() < 8)
+    if (pitm.size() < (pitm.isEmpty() || pitm[0] ? 8 : 6) || ipma.size() < 8)
         return u;
     const bool wide = ipma[0] != 0, wideIndex = ipma[3] & 1; // version 1, flag 1
     const quint32 primary =
@@ -143,7 +145,14 @@ QImage shrink(const heif_image *image, int factor)
     y.data = heif_image_get_plane_readonly(image, heif_channel_Y, &y.stride);
     cb.data = heif_image_get_plane_readonly(image, heif_channel_Cb, &cb.stride);
     cr.data = heif_image_get_plane_readonly(image, heif_channel_Cr, &cr.stride);
-    if (!colours.known || bits < 8 || bits > 16 || !y.data || !cb.data || !cr.data ||
+    const QSize size(heif_image_get_width(image, heif_channel_Y), heif_image_get_height(image, heif_channel_Y));
+    // The colour planes as deep as brightness's, and half its size both ways, rounded up.
+    for (heif_channel c : {heif_channel_Cb, heif_channel_Cr})
+        if (heif_image_get_bits_per_pixel_range(image, c) != bits ||
+            heif_image_get_width(image, c) < (size.width() + 1) / 2 ||
+            heif_image_get_height(image, c) < (size.height() + 1) / 2)
+            return QImage();
+    if (!colours.known || bits < 8 || bits > 16 || !y.data || !cb.data || !cr.data || size.isEmpty() ||
         heif_image_get_chroma_format(image) != heif_chroma_420)
         return QImage();
     // The mean of a plane over the block of output pixel (ox, oy), on a plane `sub` times smaller than
@@ -159,17 +168,19 @@ QImage shrink(const heif_image *image, int factor)
         }
         return sum / ((x1 - x0) * (y1 - y0));
     };
-    const QSize size(heif_image_get_width(image, heif_channel_Y), heif_image_get_height(image, heif_channel_Y));
     QImage out(size.width() / factor, size.height() / factor, QImage::Format_RGB32);
-    const double scale = 255.0 / ((1 << bits) - 1), middle = 1 << (bits - 1), kg = 1 - colours.kr - colours.kb;
-    const double yFloor = colours.full ? 0 : 16 << (bits - 8), yScale = colours.full ? 1 : 255.0 / 219,
-                 cScale = colours.full ? 1 : 255.0 / 224;
-    const auto level = [&](double v) { return int(std::clamp(v * scale, 0.0, 255.0) + 0.5); };
+    // One level of 8 bits in the planes' own levels, in full range or in the video range (brightness
+    // 16 to 235 and colour 16 to 240 in 8 bits).
+    const double k = 1 << (bits - 8), middle = 128 * k, yFloor = colours.full ? 0 : 16 * k;
+    const double yUnit = colours.full ? ((1 << bits) - 1) / 255.0 : 219 * k / 255,
+                 cUnit = colours.full ? yUnit : 224 * k / 255;
+    const double kg = 1 - colours.kr - colours.kb;
+    const auto level = [](double v) { return int(std::clamp(v, 0.0, 255.0) + 0.5); };
     for (int oy = 0; oy < out.height(); ++oy) {
         auto *line = reinterpret_cast<QRgb *>(out.scanLine(oy));
         for (int ox = 0; ox < out.width(); ++ox) {
-            const double l = (mean(y, ox, oy, 1) - yFloor) * yScale, b = (mean(cb, ox, oy, 2) - middle) * cScale,
-                         r = (mean(cr, ox, oy, 2) - middle) * cScale;
+            const double l = (mean(y, ox, oy, 1) - yFloor) / yUnit, b = (mean(cb, ox, oy, 2) - middle) / cUnit,
+                         r = (mean(cr, ox, oy, 2) - middle) / cUnit;
             line[ox] =
                 qRgb(level(l + 2 * (1 - colours.kr) * r),
                      level(l - 2 * colours.kb * (1 - colours.kb) / kg * b - 2 * colours.kr * (1 - colours.kr) / kg * r),
@@ -198,9 +209,12 @@ QImage read(const QString &path, const std::function<QSize(QSize)> &sizeFor, QSt
             *error = why;
         return QImage();
     };
+    // Phones' photos take a few megabytes; a file of more than 256 MB is no photo to play.
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fail(QCoreApplication::translate("Picture", "it cannot be read"));
+    if (file.size() > (qint64(1) << 28))
+        return fail(QCoreApplication::translate("Picture", "the file is too large"));
     const QByteArray bytes = file.readAll();
     const Owned<heif_context> context(heif_context_alloc());
     if (!context ||
@@ -211,9 +225,13 @@ QImage read(const QString &path, const std::function<QSize(QSize)> &sizeFor, QSt
     if (heif_context_get_primary_image_handle(context.get(), &primary).code || !primary)
         return fail(QCoreApplication::translate("Picture", "it holds no picture"));
     const Owned<heif_image_handle> handle(primary);
-    const QSize size(heif_image_handle_get_width(primary), heif_image_handle_get_height(primary));
+    // The picture as shown, and as coded: it may be cut from a larger one, turned a quarter or not.
+    const QSize size(heif_image_handle_get_width(primary), heif_image_handle_get_height(primary)),
+        coded(heif_image_handle_get_ispe_width(primary), heif_image_handle_get_ispe_height(primary));
     if (size.isEmpty())
         return fail(damaged());
+    if (qint64(coded.width()) * coded.height() > qint64(size.width()) * size.height() && !sizeFor(coded).isValid())
+        return QImage();
     const QSize wanted = sizeFor(size);
     if (!wanted.isValid())
         return QImage();
@@ -223,8 +241,10 @@ QImage read(const QString &path, const std::function<QSize(QSize)> &sizeFor, QSt
     // made RGB by libheif.
     const bool alpha = heif_image_handle_has_alpha_channel(primary);
     const Upright upright = uprightOf(bytes);
+    // Where what libheif reads of the turns differs from ours, libheif does them.
+    const bool turned = coded != size && coded.transposed() == size;
     const Owned<heif_decoding_options> options(heif_decoding_options_alloc());
-    options->ignore_transformations = !upright.crop;
+    options->ignore_transformations = !upright.crop && turned == upright.onItsSide;
     const QSize stored = options->ignore_transformations && upright.onItsSide ? wanted.transposed() : wanted;
     QImage out;
     Owned<heif_image> image;
@@ -258,12 +278,12 @@ QImage read(const QString &path, const std::function<QSize(QSize)> &sizeFor, QSt
         const QSize whole(heif_image_get_primary_width(image.get()), heif_image_get_primary_height(image.get()));
         if (!pixels || whole.isEmpty())
             return fail(damaged());
-        out = QImage(pixels, whole.width(), whole.height(), stride,
-                     alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888)
-                  .copy();
-    }
-    if (out.size() != stored)
+        const QImage view(pixels, whole.width(), whole.height(), stride,
+                          alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
+        out = whole != stored ? view.scaled(stored, Qt::IgnoreAspectRatio, Qt::SmoothTransformation) : view.copy();
+    } else if (out.size() != stored) {
         out = out.scaled(stored, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
     for (const QTransform &step : options->ignore_transformations ? upright.steps : QList<QTransform>())
         out = out.transformed(step);
     return out;

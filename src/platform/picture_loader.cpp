@@ -3,6 +3,7 @@
 #include "platform/heif_reader.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QLoggingCategory>
@@ -40,11 +41,30 @@ QSize scaledTarget(QSize full, QSize atLeast)
     return QSize(std::max(1, int(std::ceil(full.width() * f))), std::max(1, int(std::ceil(full.height() * f))));
 }
 
+// Whether a JPEG file is progressive: its frame header (SOF2, 6, 10 or 14) comes before its first scan.
+bool progressive(const QString &path)
+{
+    QFile file(path);
+    const QByteArray b = file.open(QIODevice::ReadOnly) ? file.read(1 << 16) : QByteArray();
+    for (qsizetype at = 2; at + 4 <= b.size() && uchar(b[at]) == 0xff;) {
+        const uchar marker = uchar(b[at + 1]);
+        if (marker == 0xda)
+            break;
+        if (marker == 0xc2 || marker == 0xc6 || marker == 0xca || marker == 0xce)
+            return true;
+        at += 2 + (uchar(b[at + 2]) << 8 | uchar(b[at + 3]));
+    }
+    return false;
+}
+
 // What the reader's decode takes in memory. A JPEG is decoded at the smallest number of eighths of
-// its size that still covers the target (then scaled to it); other formats whole, at four bytes a
-// pixel or eight for 16-bit ones.
+// its size that still covers the target (then scaled to it); a progressive one also keeps its
+// coefficients for the whole picture, up to six bytes a pixel, whatever the scale. Other formats are
+// decoded whole, at four bytes a pixel or eight for 16-bit ones.
 qint64 decodedBytes(const QImageReader &reader, QSize stored, QSize target)
 {
+    const qint64 coefficients =
+        reader.format() == "jpeg" && progressive(reader.fileName()) ? qint64(stored.width()) * stored.height() * 6 : 0;
     QSize decoded = stored;
     if (target.isValid() && reader.format() == "jpeg") {
         const double f = std::min(double(stored.width()) / target.width(), double(stored.height()) / target.height());
@@ -59,7 +79,7 @@ qint64 decodedBytes(const QImageReader &reader, QSize stored, QSize target)
                                          format == QImage::Format_RGBA64_Premultiplied
                                      ? 8
                                      : 4;
-    return qint64(decoded.width()) * decoded.height() * bytesPerPixel;
+    return coefficients + qint64(decoded.width()) * decoded.height() * bytesPerPixel;
 }
 
 QString tooLarge(QSize size)
@@ -92,19 +112,23 @@ QImage loadScaled(const QString &path, QSize atLeast, QString *error, QSize *ful
         return fail(QCoreApplication::translate("Picture", "it cannot be read"));
 
     if (heif::recognises(path)) {
-        QSize upright;
+        // Asked first for the size of the picture as coded, where it is larger (a crop), then as shown.
+        QSize largest, upright;
+        const auto over = [](QSize size) { return qint64(size.width()) * size.height() * 4 > decodeBudget; };
         const QImage img = heif::read(
             path,
             [&](QSize size) {
                 upright = size;
-                if (qint64(size.width()) * size.height() * 4 > decodeBudget)
+                if (qint64(size.width()) * size.height() > qint64(largest.width()) * largest.height())
+                    largest = size;
+                if (over(size))
                     return QSize();
                 const QSize target = scaledTarget(size, atLeast);
                 return target.isValid() ? target : size;
             },
             error);
-        if (img.isNull() && upright.isValid() && qint64(upright.width()) * upright.height() * 4 > decodeBudget)
-            return fail(tooLarge(upright));
+        if (img.isNull() && largest.isValid() && over(largest))
+            return fail(tooLarge(largest));
         if (fullSize)
             *fullSize = upright;
         return img;

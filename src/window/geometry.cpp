@@ -126,7 +126,7 @@ QRect fitted(QRect free, QMargins frame, double scale)
     // logical figure as the screen's own divided by the scale and rounded, and back the same way: the
     // free area's edges in the screen's pixels are known to within half a logical pixel. The window
     // stays within the narrowest the free area may be, its frame taken at the widest it may be.
-    if (wholeStep(scale) == 1)
+    if (scale == std::round(scale))
         return free.marginsRemoved(frame);
     const auto round = [&](int logical) { return int(std::lround(logical * scale)); };
     const auto least = [&](int logical) { return int(std::ceil((logical - 0.5) * scale - 1e-9)); };

@@ -10,7 +10,9 @@ Translations find(const QStringList &desktop)
     Translations t;
     for (const QString &tag : desktop) {
         const QLocale wanted(tag);
-        if (wanted.language() == QLocale::English || wanted.language() == QLocale::C)
+        // No language at all (C, C.UTF-8, POSIX) is the game's own; a tag nobody knows is passed over.
+        if (wanted.language() == QLocale::English ||
+            (wanted.language() == QLocale::C && (tag.startsWith(u'C') || tag == u"POSIX")))
             return t;
         // Portuguese is spoken as in Brazil, Chinese in its simplified script only.
         const QString name = wanted.language() == QLocale::Portuguese ? QStringLiteral("pt_BR")

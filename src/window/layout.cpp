@@ -84,7 +84,9 @@ void Form1::Form_Resize()
 void Form1::resizeEvent(QResizeEvent *e)
 {
     QMainWindow::resizeEvent(e);
-    fitToScreen();
+    // Once the window manager has said all it says of this resize (a maximised window learns it is
+    // maximised after its new size).
+    QMetaObject::invokeMethod(this, &Form1::fitToScreen, Qt::QueuedConnection);
 }
 
 void Form1::moveEvent(QMoveEvent *e)
