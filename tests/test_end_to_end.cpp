@@ -21,7 +21,7 @@ struct Desktop {
         // The server picks a free display, and names it once it accepts clients.
         xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0",
                             QStringLiteral("%1x%2x24").arg(size.width()).arg(size.height()), "-nolisten", "tcp"});
-        if (xvfb.waitForReadyRead(30000))
+        if (xvfb.waitForReadyRead(60000))
             display = u':' + QString::fromLatin1(xvfb.readAllStandardOutput()).trimmed();
         env = QProcessEnvironment::systemEnvironment();
         env.remove("QT_QPA_PLATFORM");
@@ -35,9 +35,13 @@ struct Desktop {
         else
             wm.start("dbus-run-session", {manager});
         (void)QTest::qWaitFor(
-            [&] { return QFileInfo::exists(ready) || run("xprop", {"-root"}).contains("_NET_SUPPORTING_WM_CHECK"); },
-            30000);
-        (void)QTest::qWaitFor([&] { return workArea().isValid(); }, 15000);
+            [&] {
+                return manager == u"openbox"
+                           ? QFileInfo::exists(ready)
+                           : run("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}).contains("window id");
+            },
+            60000);
+        (void)QTest::qWaitFor([&] { return workArea().isValid(); }, 60000);
         if (panel > 0)
             addPanel(size, panel);
     }
