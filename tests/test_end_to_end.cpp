@@ -313,9 +313,9 @@ private slots:
             QVERIFY(desktop.act({"key", QString::fromLatin1(key)}));
         const QString cannot = session.endsWith("de") ? "kann nicht verwendet werden" : "cannot be used";
         QVERIFY(QTest::qWaitFor(
-            [&] { return desktop.read().contains(QRegularExpression("broken\\.jpg\\W+" + cannot)); }, 30000));
+            [&] { return desktop.read().contains(QRegularExpression("broken\\.jpg\\W+" + cannot)); }, 60000));
         QVERIFY(desktop.act({"key", "Return"}));
-        QVERIFY(QTest::qWaitFor([&] { return !desktop.read().contains(cannot); }, 30000));
+        QVERIFY(QTest::qWaitFor([&] { return !desktop.read().contains(cannot); }, 60000));
         for (const char *key : {"End", "Return"})
             QVERIFY(desktop.act({"key", QString::fromLatin1(key)}));
         // The centre of tray place or board cell p, one tile's side apart.
