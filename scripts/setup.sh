@@ -12,10 +12,11 @@ GAME_PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-tools-dev qt6-l
 PACKAGE_PACKAGES=(dpkg-dev file lintian appstream desktop-file-utils)
 # What the tests add: an X server with two window managers (openbox, and Xfce's xfwm4 on a session bus),
 # a mouse driver, screenshots and the OCR that reads them, desktop-file checks, clang for fuzzing,
-# pictures of every kind to play (WebP animations), and the loudness meter and the JPEG decoder of the
-# benchmarks.
-TEST_PACKAGES=("${PACKAGE_PACKAGES[@]}" libebur128-dev libjpeg-dev xvfb openbox xfwm4 dbus wmctrl pulseaudio
-               pulseaudio-utils xdotool imagemagick tesseract-ocr webp x11-utils clang libclang-rt-14-dev)
+# pictures of every kind to play (HEIF and AVIF from heif-enc, WebP animations), and the loudness meter
+# and the JPEG decoder of the benchmarks.
+TEST_PACKAGES=("${PACKAGE_PACKAGES[@]}" libebur128-dev libjpeg-dev xvfb openbox xfwm4 dbus-daemon wmctrl pulseaudio
+               pulseaudio-utils xdotool imagemagick tesseract-ocr libheif-examples webp x11-utils clang
+               libclang-rt-14-dev)
 
 ensure_packages() {
     local missing=()
