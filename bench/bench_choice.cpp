@@ -7,8 +7,8 @@
 #include "bench_common.h"
 #include "generator.h"
 #include "heif_grid.h"
-#include "platform/file_list.h"
-#include "platform/twips.h"
+#include "platform/controls/file_list.h"
+#include "platform/controls/twips.h"
 #include "support.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // Carrying a tile across a 100-tile board: the time from each mouse move to the end of the repaint
 // it causes, on a 1024 x 768 offscreen screen.
 #include "bench_common.h"
-#include "platform/file_list.h"
+#include "platform/controls/file_list.h"
 #include "support.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // How loud each sample song is as the player hears it: rendered offline with the game's synthesiser
 // settings and SoundFont, and measured with libebur128 (EBU R128 integrated loudness, true peak).
 #include "bench_common.h"
-#include "platform/fluid_backend.h"
+#include "platform/sound/fluid_backend.h"
 #include "support.h"
 
 #include <QCoreApplication>

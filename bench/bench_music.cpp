@@ -1,9 +1,9 @@
 // The gap between two songs in sequential mode, with real FluidSynth synthesis (into silence): from
 // the moment the first song's last note ends to the moment the next song starts.
 #include "bench_common.h"
-#include "platform/fluid_backend.h"
-#include "platform/midi_file.h"
-#include "platform/mmcontrol.h"
+#include "platform/sound/fluid_backend.h"
+#include "platform/sound/midi_file.h"
+#include "platform/sound/mmcontrol.h"
 #include "support.h"
 
 #include <QApplication>

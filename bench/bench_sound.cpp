@@ -1,8 +1,8 @@
 // What a listener's machine pays for the music, and how soon the beep is heard: the game plays the
 // sample songs through a PulseAudio server of its own (a null sink standing in for the sound card).
 #include "bench_common.h"
-#include "platform/fluid_backend.h"
-#include "platform/mmcontrol.h"
+#include "platform/sound/fluid_backend.h"
+#include "platform/sound/mmcontrol.h"
 #include "support.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 // (sample library, music on) and for a bare Qt window that does nothing, measured alternately in
 // the same run. Each process reports its first paint on standard output and ends at once.
 #include "bench_common.h"
-#include "platform/fluid_backend.h"
+#include "platform/sound/fluid_backend.h"
 #include "window/form1.h"
 
 #include <QApplication>

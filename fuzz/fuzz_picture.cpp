@@ -1,10 +1,8 @@
-// Any bytes as a picture file, cut into any number of tiles: the picture clip must read what it can,
+// Any bytes as a picture, cut into any number of tiles: the picture clip must read what it can,
 // refuse the rest, and never cut outside the picture.
-#include "platform/picture_clip.h"
+#include "platform/pictures/picture_clip.h"
 
-#include <QFile>
 #include <QGuiApplication>
-#include <QTemporaryDir>
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -16,22 +14,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         qputenv("QT_QPA_PLATFORM", "offscreen");
         return new QGuiApplication(argc, argv);
     }();
-    static QTemporaryDir dir;
     (void)app;
     if (size < 1)
         return 0;
     // The first byte chooses the tiles per side (1 ... 16) and the detail wanted.
     const int side = 1 + data[0] % 16;
     const int tile = 8 + (data[0] >> 4) * 4;
-    const QString path = dir.filePath(QStringLiteral("input.jpg"));
-    {
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return 0;
-        f.write(reinterpret_cast<const char *>(data + 1), qint64(size - 1));
-    }
     PictureClip clip;
-    if (!clip.load(path, QSize(side * tile, side * tile)))
+    if (!clip.load(picture::Source::bytes(QByteArray(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1))),
+                   QSize(side * tile, side * tile)))
         return 0;
     clip.ClipWidth = clip.Width() / side;
     clip.ClipHeight = clip.Height() / side;

@@ -1,6 +1,6 @@
 // Any bytes as a song: our own reading of the file decides whether it may be played; whatever it
 // accepts is handed to FluidSynth's player and synthesised for a while, as the game would.
-#include "platform/midi_file.h"
+#include "platform/sound/midi_file.h"
 
 #include <QByteArray>
 #include <cstdint>

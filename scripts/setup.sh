@@ -5,7 +5,7 @@
 # Qt Linguist's tools build the translations; Qt's own translations and a font with Chinese and Japanese
 # letters serve the players of those languages.
 GAME_PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-               libfluidsynth-dev libasound2-dev libpulse-dev libgif-dev libgl-dev libheif-dev
+               libfluidsynth-dev libasound2-dev libpulse-dev libgif-dev libjpeg-dev libgl-dev libheif-dev
                qt6-image-formats-plugins fonts-ebgaramond fonts-liberation fonts-dejavu-core fonts-noto-cjk
                timgm6mb-soundfont mate-backgrounds lomiri-wallpapers-16.04)
 # What making the Debian package adds: its tools and its checks.
@@ -13,8 +13,8 @@ PACKAGE_PACKAGES=(dpkg-dev file lintian appstream desktop-file-utils)
 # What the tests add: an X server with two window managers (openbox, and Xfce's xfwm4 on a session bus),
 # a mouse driver, screenshots and the OCR that reads them, desktop-file checks, clang for fuzzing,
 # pictures of every kind to play (HEIF and AVIF from heif-enc, WebP animations), and the loudness meter
-# and the JPEG decoder of the benchmarks.
-TEST_PACKAGES=("${PACKAGE_PACKAGES[@]}" libebur128-dev libjpeg-dev xvfb openbox xfwm4 dbus-daemon wmctrl pulseaudio
+# of the benchmarks.
+TEST_PACKAGES=("${PACKAGE_PACKAGES[@]}" libebur128-dev xvfb openbox xfwm4 dbus-daemon wmctrl pulseaudio
                pulseaudio-utils xdotool imagemagick tesseract-ocr libheif-examples webp x11-utils clang
                libclang-rt-14-dev)
 

@@ -3,7 +3,7 @@
 // real sound server (PulseAudio with a null sink): the music is heard, goes on in silence while the
 // server is away and is heard again each time it returns; with the music off, a right drop's beep is
 // heard once the game's output is back.
-#include "platform/mmcontrol.h"
+#include "platform/sound/mmcontrol.h"
 #include "support.h"
 
 #include <QMenu>

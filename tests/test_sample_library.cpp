@@ -1,6 +1,6 @@
 // The sample library that the build paints: complete, well-formed, and the same on every build.
 #include "picture_quality.h"
-#include "platform/midi_file.h"
+#include "platform/sound/midi_file.h"
 #include "support.h"
 
 #include <QCryptographicHash>

@@ -2,9 +2,9 @@
 // a sample picture of 25 tiles half rebuilt, some tiles on their cells and the rest in the tray.
 // vareriz_screenshot PROGRAM_FOLDER OUTPUT.png (the build's `screenshot` target runs it); with --check,
 // it draws the game again and fails when OUTPUT.png no longer shows it as it is (a test runs that).
-#include "platform/file_list.h"
-#include "platform/media_backend.h"
-#include "platform/picture_box.h"
+#include "platform/controls/file_list.h"
+#include "platform/controls/picture_box.h"
+#include "platform/sound/media_backend.h"
 #include "window/form1.h"
 
 #include <QApplication>

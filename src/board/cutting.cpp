@@ -1,9 +1,9 @@
 // Cutting the chosen picture into tiles, and laying out the tray, the board and the preview panel.
 #include "board/rules.h"
-#include "platform/label.h"
-#include "platform/mmcontrol.h"
-#include "platform/picture_box.h"
-#include "platform/twips.h"
+#include "platform/controls/label.h"
+#include "platform/controls/picture_box.h"
+#include "platform/controls/twips.h"
+#include "platform/sound/mmcontrol.h"
 #include "window/form1.h"
 #include "window/geometry.h"
 

@@ -2,10 +2,10 @@
 // A refused drop sends the tile back to where it was picked up. The keyboard picks up and puts down
 // through the same steps.
 #include "board/rules.h"
-#include "platform/focus_ring.h"
-#include "platform/label.h"
-#include "platform/picture_box.h"
-#include "platform/twips.h"
+#include "platform/controls/focus_ring.h"
+#include "platform/controls/label.h"
+#include "platform/controls/picture_box.h"
+#include "platform/controls/twips.h"
 #include "window/form1.h"
 
 void Form1::Picture2_MouseDown(Integer Index, int Button, int, double X, double Y)

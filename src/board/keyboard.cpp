@@ -2,7 +2,7 @@
 // tile in the tray and from cell to cell on the board; Space or Return picks a tile up and puts it
 // down, by the same steps as the mouse; Escape puts a lifted tile back.
 #include "board/rules.h"
-#include "platform/picture_box.h"
+#include "platform/controls/picture_box.h"
 #include "window/form1.h"
 
 #include <QPushButton>

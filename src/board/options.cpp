@@ -1,6 +1,6 @@
 // The options menu: the number of tiles for the next picture, and the two play options.
-#include "platform/label.h"
-#include "platform/picture_box.h"
+#include "platform/controls/label.h"
+#include "platform/controls/picture_box.h"
 #include "window/form1.h"
 
 void Form1::tessere_Click(Integer Index)

@@ -1,8 +1,8 @@
 // What a tile landing on the board means: counted, signalled and locked when it stands on its
 // right cell, and the whole picture complete when every tile does.
 #include "board/rules.h"
-#include "platform/label.h"
-#include "platform/picture_box.h"
+#include "platform/controls/label.h"
+#include "platform/controls/picture_box.h"
 #include "window/form1.h"
 
 #include <QPlainTextEdit>

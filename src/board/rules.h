@@ -2,7 +2,7 @@
 // The board's rules, apart from any widget: where a grid place lies, which cell a dropped tile lands
 // on, whether a tile stands on its right cell, and the deal into the tray. The window's handlers call
 // them with what its controls hold; the tests call them directly.
-#include "platform/numbers.h"
+#include "platform/controls/numbers.h"
 
 #include <array>
 #include <functional>

@@ -1,7 +1,7 @@
 // Dealing the tiles into the tray in random order, and "Reshuffle".
 #include "board/rules.h"
-#include "platform/label.h"
-#include "platform/picture_box.h"
+#include "platform/controls/label.h"
+#include "platform/controls/picture_box.h"
 #include "window/form1.h"
 
 #include <QPlainTextEdit>

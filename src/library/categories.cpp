@@ -1,10 +1,10 @@
 // The picture library beside the program: the category list, the picture list of a category, and
 // the clicks that open and close them.
-#include "platform/file_list.h"
-#include "platform/label.h"
-#include "platform/paths.h"
-#include "platform/picture_box.h"
-#include "platform/vb_timer.h"
+#include "platform/controls/file_list.h"
+#include "platform/controls/label.h"
+#include "platform/controls/paths.h"
+#include "platform/controls/picture_box.h"
+#include "platform/controls/vb_timer.h"
 #include "window/form1.h"
 
 #include <QDir>

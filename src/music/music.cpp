@@ -1,5 +1,5 @@
 // Background music: all songs in turn, one chosen song again and again, or none.
-#include "platform/mmcontrol.h"
+#include "platform/sound/mmcontrol.h"
 #include "window/form1.h"
 
 #include <QPlainTextEdit>

@@ -1,10 +1,10 @@
 // The waiting animation: while no picture is chosen, the six frames flash one after another at one
 // place over the board, then jump together to another place, and the instruction strip blinks.
 // It is driven by a timer, one step per tick of the clock, so that waiting costs no processor time.
-#include "platform/label.h"
-#include "platform/picture_box.h"
-#include "platform/twips.h"
-#include "platform/vb_timer.h"
+#include "platform/controls/label.h"
+#include "platform/controls/picture_box.h"
+#include "platform/controls/twips.h"
+#include "platform/controls/vb_timer.h"
 #include "window/form1.h"
 #include "window/geometry.h"
 #include "window/looks.h"

@@ -1,9 +1,14 @@
-#include "platform/heif_reader.h"
+#include "platform/pictures/heif_reader.h"
+
+#include "platform/pictures/heif_boxes.h"
 
 #include <QCoreApplication>
-#include <QFile>
+#include <QHash>
+#include <QIODevice>
 #include <QTransform>
 #include <QtEndian>
+#include <algorithm>
+#include <climits>
 #include <libheif/heif.h>
 #include <memory>
 #include <vector>
@@ -23,85 +28,6 @@ template <typename T> using Owned = std::unique_ptr<T, Free>;
 QString damaged()
 {
     return QCoreApplication::translate("Picture", "it is damaged");
-}
-
-// The boxes that follow one another in `in`, as (type, contents); a box that claims more than there
-// is ends the list.
-QList<std::pair<QByteArray, QByteArrayView>> boxes(QByteArrayView in)
-{
-    QList<std::pair<QByteArray, QByteArrayView>> out;
-    while (in.size() >= 8) {
-        const quint64 size = qFromBigEndian<quint32>(in.data());
-        const qsizetype head = size == 1 ? 16 : 8;
-        if (in.size() < head)
-            break;
-        const quint64 whole = size == 0   ? quint64(in.size())
-                              : size == 1 ? qFromBigEndian<quint64>(in.data() + 8)
-                                          : size;
-        if (whole < quint64(head) || whole > quint64(in.size()))
-            break;
-        out.append({in.sliced(4, 4).toByteArray(), in.sliced(head, qsizetype(whole) - head)});
-        in = in.sliced(qsizetype(whole));
-    }
-    return out;
-}
-
-QByteArrayView child(const QList<std::pair<QByteArray, QByteArrayView>> &list, const char *type)
-{
-    for (const auto &[t, contents] : list)
-        if (t == type)
-            return contents;
-    return QByteArrayView();
-}
-
-// What the file asks of its primary picture to stand it upright, in its own order: quarter turns
-// anticlockwise (irot) and mirrors (imir), here as transforms of the picture as stored. `crop` when
-// it also asks to be cut (clap): libheif then does it all.
-struct Upright {
-    QList<QTransform> steps;
-    bool onItsSide = false, crop = false;
-};
-
-Upright uprightOf(QByteArrayView file)
-{
-    Upright u;
-    const QByteArrayView meta = child(boxes(file), "meta");
-    if (meta.size() < 4)
-        return u;
-    const auto inMeta = boxes(meta.sliced(4));
-    const QByteArrayView pitm = child(inMeta, "pitm"), iprp = child(inMeta, "iprp");
-    const auto properties = boxes(child(boxes(iprp), "ipco"));
-    const QByteArrayView ipma = child(boxes(iprp), "ipma");
-    if (pitm.size() < (pitm.isEmpty() || pitm[0] ? 8 : 6) || ipma.size() < 8)
-        return u;
-    const bool wide = ipma[0] != 0, wideIndex = ipma[3] & 1; // version 1, flag 1
-    const quint32 primary =
-        pitm[0] ? qFromBigEndian<quint32>(pitm.data() + 4) : qFromBigEndian<quint16>(pitm.data() + 4);
-    qsizetype at = 8;
-    const auto take = [&](int bytes) -> quint32 {
-        const qsizetype from = at;
-        at += bytes;
-        return at > ipma.size() ? 0
-               : bytes == 1     ? quint8(ipma[from])
-               : bytes == 2     ? qFromBigEndian<quint16>(ipma.data() + from)
-                                : qFromBigEndian<quint32>(ipma.data() + from);
-    };
-    for (quint32 entries = qFromBigEndian<quint32>(ipma.data() + 4); entries > 0 && at < ipma.size(); --entries) {
-        const quint32 item = take(wide ? 4 : 2);
-        for (quint32 n = take(1); n > 0 && at <= ipma.size(); --n) {
-            const quint32 index = wideIndex ? take(2) & 0x7fff : take(1) & 0x7f;
-            if (item != primary || index < 1 || index > quint32(properties.size()))
-                continue;
-            const auto &[type, contents] = properties[index - 1];
-            if (type == "clap")
-                u.crop = true;
-            else if (type == "irot" && !contents.isEmpty())
-                u.steps << QTransform().rotate(-90.0 * (contents[0] & 3)), u.onItsSide ^= contents[0] & 1;
-            else if (type == "imir" && !contents.isEmpty()) // as libheif reads it: 1 left to right, 0 upside down
-                u.steps << ((contents[0] & 1) ? QTransform::fromScale(-1, 1) : QTransform::fromScale(1, -1));
-        }
-    }
-    return u;
 }
 
 // How the picture's own colours (YCbCr, as phones code them) become RGB: the weights of red and blue
@@ -192,17 +118,12 @@ QImage shrink(const heif_image *image, int factor)
 
 } // namespace
 
-bool recognises(const QString &path)
+bool recognises(QByteArrayView head)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray head = f.read(64);
-    return heif_check_filetype(reinterpret_cast<const uint8_t *>(head.constData()), int(head.size())) !=
-           heif_filetype_no;
+    return heif_check_filetype(reinterpret_cast<const uint8_t *>(head.data()), int(head.size())) != heif_filetype_no;
 }
 
-QImage read(const QString &path, const std::function<QSize(QSize)> &sizeFor, QString *error)
+QImage read(QIODevice &device, const std::function<QSize(QSize)> &sizeFor, QString *error)
 {
     const auto fail = [&](const QString &why) {
         if (error)
@@ -210,37 +131,55 @@ QImage read(const QString &path, const std::function<QSize(QSize)> &sizeFor, QSt
         return QImage();
     };
     // Phones' photos take a few megabytes; a file of more than 256 MB is no photo to play.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(QCoreApplication::translate("Picture", "it cannot be read"));
-    if (file.size() > (qint64(1) << 28))
+    if (device.size() > (qint64(1) << 28))
         return fail(QCoreApplication::translate("Picture", "the file is too large"));
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = device.readAll();
     const Owned<heif_context> context(heif_context_alloc());
-    if (!context ||
-        heif_context_read_from_memory_without_copy(context.get(), bytes.constData(), size_t(bytes.size()), nullptr)
-            .code)
+    if (!context)
+        return fail(damaged());
+    const heif_error reading =
+        heif_context_read_from_memory_without_copy(context.get(), bytes.constData(), size_t(bytes.size()), nullptr);
+    if (reading.subcode == heif_suberror_No_pitm_box)
+        return fail(QCoreApplication::translate("Picture", "it holds no picture"));
+    if (reading.code)
         return fail(damaged());
     heif_image_handle *primary = nullptr;
     if (heif_context_get_primary_image_handle(context.get(), &primary).code || !primary)
         return fail(QCoreApplication::translate("Picture", "it holds no picture"));
     const Owned<heif_image_handle> handle(primary);
-    // The picture as shown, and as coded: it may be cut from a larger one, turned a quarter or not.
+    // The picture as shown, and as the file says it is coded: it may be cut from a larger one, turned a
+    // quarter or not.
     const QSize size(heif_image_handle_get_width(primary), heif_image_handle_get_height(primary)),
         coded(heif_image_handle_get_ispe_width(primary), heif_image_handle_get_ispe_height(primary));
     if (size.isEmpty())
         return fail(damaged());
-    if (qint64(coded.width()) * coded.height() > qint64(size.width()) * size.height() && !sizeFor(coded).isValid())
+    // What the decode holds at once, from the coded streams themselves: the sizes the file states may
+    // lie, and libheif decodes what the streams code. It is asked as a size of as many pixels, as wide as
+    // the largest picture among them; after the size as shown, so that a picture too large as it is
+    // says so in its own size.
+    Meta meta = metaOf(bytes);
+    heif_item_id id = 0;
+    const qint64 atOnce = heif_context_get_primary_image_ID(context.get(), &id).code ? -1 : meta.held(id);
+    if (atOnce < 0)
+        return fail(damaged());
+    const int width = std::max(1, meta.largest.width());
+    const QSize held(width, int(std::min<qint64>(INT_MAX, (atOnce + width - 1) / width)));
+    if (area(held) > area(size) && (!sizeFor(size).isValid() || !sizeFor(held).isValid()))
         return QImage();
     const QSize wanted = sizeFor(size);
     if (!wanted.isValid())
         return QImage();
+    // libheif refuses then any picture with a side longer than those counted, should it read a stream
+    // otherwise than the game (builds that check the streams' own sizes do so before decoding them), and
+    // decodes as many tiles of a grid at once as counted.
+    heif_context_set_maximum_image_size_limit(context.get(), meta.side < INT_MAX ? meta.side + 1 : INT_MAX);
+    heif_context_set_max_decoding_threads(context.get(), Meta::tilesAtOnce);
     // Decoded in its own colours and made smaller and RGB in one pass: a 48-megapixel photo then never
     // takes more than its coded planes. The picture is turned upright once it is small: libheif would
     // turn it whole, in a second copy. A picture with transparency, or in colours of another kind, is
     // made RGB by libheif.
     const bool alpha = heif_image_handle_has_alpha_channel(primary);
-    const Upright upright = uprightOf(bytes);
+    const Upright upright = uprightOf(meta, id);
     // Where what libheif reads of the turns differs from ours, libheif does them.
     const bool turned = coded != size && coded.transposed() == size;
     const Owned<heif_decoding_options> options(heif_decoding_options_alloc());

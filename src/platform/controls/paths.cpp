@@ -1,4 +1,4 @@
-#include "platform/paths.h"
+#include "platform/controls/paths.h"
 
 #include <QDir>
 #include <QFileInfo>

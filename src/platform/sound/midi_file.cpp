@@ -1,4 +1,4 @@
-#include "platform/midi_file.h"
+#include "platform/sound/midi_file.h"
 
 #include <algorithm>
 #include <map>

@@ -1,7 +1,7 @@
-#include "platform/mmcontrol.h"
+#include "platform/sound/mmcontrol.h"
 
-#include "platform/accessible.h"
-#include "platform/media_backend.h"
+#include "platform/controls/accessible.h"
+#include "platform/sound/media_backend.h"
 
 #include <QEventLoop>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
-#include "platform/picture_box.h"
+#include "platform/controls/picture_box.h"
 
-#include "platform/twips.h"
+#include "platform/controls/twips.h"
 
 #include <QMouseEvent>
 #include <QPainter>

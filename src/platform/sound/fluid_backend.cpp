@@ -1,7 +1,7 @@
-#include "platform/fluid_backend.h"
+#include "platform/sound/fluid_backend.h"
 
-#include "platform/paths.h"
-#include "platform/pulse_output.h"
+#include "platform/controls/paths.h"
+#include "platform/sound/pulse_output.h"
 
 #include <QApplication>
 #include <QFile>

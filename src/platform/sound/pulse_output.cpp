@@ -1,4 +1,4 @@
-#include "platform/pulse_output.h"
+#include "platform/sound/pulse_output.h"
 
 #include <algorithm>
 #include <pulse/pulseaudio.h>

@@ -1,4 +1,4 @@
-#include "platform/grab_watch.h"
+#include "platform/controls/grab_watch.h"
 
 #include <QApplication>
 #include <QEvent>

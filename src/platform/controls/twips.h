@@ -1,7 +1,7 @@
 #pragma once
 // Positions and sizes are computed in twips; widgets live in logical pixels, 15 twips each.
 // A value handed to a widget is rounded to whole pixels, and reading it back gives pixels x 15.
-#include "platform/numbers.h"
+#include "platform/controls/numbers.h"
 #include <QWidget>
 
 namespace twips {

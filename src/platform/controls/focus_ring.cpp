@@ -1,6 +1,6 @@
-#include "platform/focus_ring.h"
+#include "platform/controls/focus_ring.h"
 
-#include "platform/picture_box.h"
+#include "platform/controls/picture_box.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "platform/accessible.h"
+#include "platform/controls/accessible.h"
 
 #include <QAccessibleWidget>
 #include <QWidget>

@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/pictures/picture_loader.h"
+
 #include <QImage>
 #include <QString>
 
@@ -9,10 +11,10 @@
 class PictureClip
 {
 public:
-    // Loads the picture from a file. `detail` is the number of pixels, across and down, that the whole
+    // Loads the picture from a file or from memory. `detail` is the number of pixels, across and down, that the whole
     // picture is ever shown at; the picture is decoded with at least twice that detail where it is
     // larger, never more than its own size. False (and the picture emptied) when it cannot be read.
-    bool load(const QString &path, QSize detail = QSize(), QString *error = nullptr);
+    bool load(const picture::Source &source, QSize detail = QSize(), QString *error = nullptr);
     void setPicture(const QImage &image);
     void clear();
     bool hasPicture() const { return !held_.isNull(); }

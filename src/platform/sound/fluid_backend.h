@@ -1,6 +1,6 @@
 #pragma once
-#include "platform/media_backend.h"
-#include "platform/midi_file.h"
+#include "platform/sound/media_backend.h"
+#include "platform/sound/midi_file.h"
 
 #include <QByteArray>
 #include <QTimer>

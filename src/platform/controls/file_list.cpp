@@ -1,4 +1,4 @@
-#include "platform/file_list.h"
+#include "platform/controls/file_list.h"
 
 #include <QDirIterator>
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "platform/vb_timer.h"
+#include "platform/controls/vb_timer.h"
 
 VbTimer::VbTimer(QObject *parent) : QObject(parent)
 {

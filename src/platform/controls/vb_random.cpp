@@ -1,4 +1,4 @@
-#include "platform/vb_random.h"
+#include "platform/controls/vb_random.h"
 
 float VbRandom::Rnd()
 {

@@ -1,4 +1,4 @@
-#include "platform/label.h"
+#include "platform/controls/label.h"
 
 #include <QFontMetricsF>
 #include <QMouseEvent>

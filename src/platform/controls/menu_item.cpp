@@ -1,4 +1,4 @@
-#include "platform/menu_item.h"
+#include "platform/controls/menu_item.h"
 
 #include <QMenu>
 #include <QMenuBar>

@@ -1,6 +1,4 @@
-#include "platform/picture_clip.h"
-
-#include "platform/picture_loader.h"
+#include "platform/pictures/picture_clip.h"
 
 #include <QPainter>
 #include <cmath>
@@ -18,11 +16,11 @@ QImage opaque(const QImage &img)
 }
 } // namespace
 
-bool PictureClip::load(const QString &path, QSize detail, QString *error)
+bool PictureClip::load(const picture::Source &source, QSize detail, QString *error)
 {
     clear();
     QSize full;
-    const QImage img = picture::loadScaled(path, detail * 2, error, &full);
+    const QImage img = picture::loadScaled(source, detail * 2, error, &full);
     if (img.isNull())
         return false;
     held_ = opaque(img);
