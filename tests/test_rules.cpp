@@ -1,7 +1,7 @@
 // The board's rules on their own: where a dropped tile lands, where grid places lie, when a tile
 // stands right, and the deal; and the window's layout for windows of every shape.
 #include "board/rules.h"
-#include "platform/twips.h"
+#include "platform/controls/twips.h"
 #include "window/geometry.h"
 
 #include <QtTest>
@@ -192,6 +192,24 @@ private slots:
         const QRect shown = to(geometry::fitted(to(free, 1 / scale), logical, scale), scale) + frame;
         QVERIFY(free.contains(shown) && shown.width() >= free.width() - 3 && shown.height() >= free.height() - 3);
         QVERIFY(scale != 1.0 || shown == free);
+    }
+
+    void aWindowIsFittedOnlyWhenLargerThanTheFreeArea_data()
+    {
+        QTest::addColumn<QRect>("window");
+        QTest::addColumn<QRect>("kept"); // within openbox's free area of a 1920 x 1080 screen
+        QTest::newRow("moved partly past the right edge") << QRect(1500, 300, 980, 690) << QRect(1500, 300, 980, 690);
+        QTest::newRow("moved partly past the left edge") << QRect(-400, 200, 980, 690) << QRect(-400, 200, 980, 690);
+        QTest::newRow("the screen's size, at start") << QRect(0, 0, 1920, 1080) << QRect(1, 21, 1918, 1054);
+        QTest::newRow("made 3000 x 3000") << QRect(10, 10, 3000, 3000) << QRect(1, 21, 1918, 1054);
+        QTest::newRow("too wide only") << QRect(-50, 300, 2000, 600) << QRect(1, 300, 1918, 600);
+    }
+
+    void aWindowIsFittedOnlyWhenLargerThanTheFreeArea()
+    {
+        QFETCH(QRect, window);
+        QFETCH(QRect, kept);
+        QCOMPARE(geometry::keptWithin(window, QRect(1, 21, 1918, 1054)), kept);
     }
 };
 

@@ -1,6 +1,6 @@
 #include "window/geometry.h"
 
-#include "platform/twips.h"
+#include "platform/controls/twips.h"
 
 #include <algorithm>
 #include <cmath>
@@ -146,6 +146,16 @@ QRect fitted(QRect free, QMargins frame, double scale)
         --h;
     client.setSize(QSize(w, h));
     return client;
+}
+
+QRect keptWithin(QRect window, QRect fit)
+{
+    if (window.width() <= fit.width() && window.height() <= fit.height())
+        return window;
+    window.setSize(window.size().boundedTo(fit.size()));
+    window.moveTo(std::clamp(window.x(), fit.left(), fit.right() + 1 - window.width()),
+                  std::clamp(window.y(), fit.top(), fit.bottom() + 1 - window.height()));
+    return window;
 }
 
 } // namespace geometry

@@ -3,7 +3,7 @@
 // window, as fractions of its width; a window of any other shape gets the design at the size of the
 // largest 4:3 area it holds, centred, so that nothing falls off the window or under the button row.
 // All in twips.
-#include "platform/numbers.h"
+#include "platform/controls/numbers.h"
 
 #include <QRectF>
 
@@ -46,5 +46,10 @@ Panel panel(const Layout &layout, QSizeF picture);
 // At a fractional scale the window is made a pixel or two smaller where rounding could take it past
 // the free area.
 QRect fitted(QRect free, QMargins frame, double scale);
+
+// Where a window at `window` stands once fitted into `fit` (the place `fitted` gives): a window larger
+// than it, either way, is made as small and moved inside it; any other keeps its size and its place,
+// even partly off the screen, where the player put it.
+QRect keptWithin(QRect window, QRect fit);
 
 } // namespace geometry

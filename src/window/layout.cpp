@@ -1,10 +1,10 @@
 // The window's layout: every part placed for the window's current size, the board included, and the
 // window itself fitted to the screen where the platform lets a window place itself.
-#include "platform/file_list.h"
-#include "platform/label.h"
-#include "platform/mmcontrol.h"
-#include "platform/picture_box.h"
-#include "platform/twips.h"
+#include "platform/controls/file_list.h"
+#include "platform/controls/label.h"
+#include "platform/controls/picture_box.h"
+#include "platform/controls/twips.h"
+#include "platform/sound/mmcontrol.h"
 #include "window/form1.h"
 #include "window/looks.h"
 
@@ -109,9 +109,10 @@ bool Form1::placesItself()
 }
 
 // A window manager frames the window only after it is shown, and may frame it anew (a restore, another
-// theme); a panel may come or go. Each time the whole window, frame included, no longer fits the area
-// the panels leave free, it is fitted into it again. A window that fits keeps the size and place the
-// player or the window manager gave it: an un-maximised window stays un-maximised.
+// theme); a panel may come or go. Each time the whole window, frame included, is larger than the area
+// the panels leave free, it is fitted into it again. A window no larger keeps the size and place the
+// player or the window manager gave it, even partly off the screen or across two monitors; an
+// un-maximised window stays un-maximised.
 void Form1::fitToScreen()
 {
     // Only an X11 window manager frames the window and says where the panels are. A window the player
@@ -119,9 +120,10 @@ void Form1::fitToScreen()
     if (QGuiApplication::platformName() != u"xcb" || isMinimized() || isMaximized() || isFullScreen() || !screen())
         return;
     fittedFrame_ = frameMargins();
-    const QRect fit = geometry::fitted(screen()->availableGeometry(), fittedFrame_, devicePixelRatioF());
-    if (!fit.contains(geometry()))
-        setGeometry(fit);
+    const QRect kept = geometry::keptWithin(
+        geometry(), geometry::fitted(screen()->availableGeometry(), fittedFrame_, devicePixelRatioF()));
+    if (kept != geometry())
+        setGeometry(kept);
 }
 
 void Form1::changeEvent(QEvent *e)
