@@ -4,7 +4,7 @@
 // restore; a whole game played with the mouse and the keyboard on a picture of the player's own
 // folder; closing from the window manager.
 #include "board/rules.h"
-#include "platform/twips.h"
+#include "platform/controls/twips.h"
 #include "support.h"
 
 #include <QProcess>
@@ -128,11 +128,11 @@ struct Desktop {
         return QTest::qWaitFor([&] { return screenshot() != before; }, 15000);
     }
     // Starts a program and waits for its window to paint: its window id, or empty.
-    QString launch(QProcess &game, const QString &program)
+    QString launch(QProcess &game, const QString &program, const QStringList &args = {})
     {
         game.setProcessEnvironment(env);
         game.setProcessChannelMode(QProcess::ForwardedErrorChannel); // a sanitizer's report shows here
-        game.start(program, {});
+        game.start(program, args);
         QString id;
         if (!QTest::qWaitFor([&] { return !(id = run("xdotool", {"search", "--name", caption})).isEmpty(); }, 30000))
             return QString();
@@ -183,7 +183,10 @@ class TestEndToEnd : public QObject
     QTemporaryDir work;
     QString installed;          // the program as the package installs it
     QProcessEnvironment player; // with a category of the player's own, of one picture
-    enum Play { None, Mouse, Keys };
+    QStringList openWith;       // the menu entry's command, which file managers run with a file for %f
+    QString photo;              // the player's photo
+    // A whole game by mouse or keys; none; or a file opened with the game from a file manager.
+    enum Play { None, Mouse, Keys, OpenPhoto, OpenText };
 
 private slots:
     // The package as ./package makes it, from the build under test, unpacked into a folder.
@@ -209,7 +212,12 @@ private slots:
         for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
             QCOMPARE(QImage(usr + QStringLiteral("share/icons/hicolor/%1x%1/apps/vareriz.png").arg(size)).size(),
                      QSize(size, size));
-        QCOMPARE(run("desktop-file-validate", {usr + "share/applications/" + id + ".desktop"}), 0);
+        QCOMPARE(run("desktop-file-validate", {usr + "share/applications/vareriz.desktop"}), 0);
+        QFile entry(usr + "share/applications/vareriz.desktop");
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        for (const QString &line : QString::fromUtf8(entry.readAll()).split(u'\n'))
+            if (line.startsWith("Exec="))
+                openWith = line.mid(5).split(u' ');
         QCOMPARE(run("appstreamcli", {"validate", "--no-net", usr + "share/metainfo/" + id + ".metainfo.xml"}), 0);
         QCOMPARE(run("lintian", {"--fail-on", "error", deb}), 0);
         // A command-line program's manners: --version and --help answer, anything else is refused.
@@ -219,10 +227,13 @@ private slots:
         QCOMPARE(run(installed, {"--fullscreen"}), 2);
         const QString data = work.filePath("data");
         QVERIFY(QDir().mkpath(data + "/vareriz/Colours"));
-        QVERIFY(gridPicture(800, 800, 4).save(data + "/vareriz/Colours/grid.jpg", "JPEG", 95));
-        QFile broken(data + "/vareriz/Colours/broken.jpg"); // not a picture at all: the game says so
-        QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("<html>a page saved as a photo</html>"));
+        photo = data + "/vareriz/Colours/grid.jpg";
+        QVERIFY(gridPicture(800, 800, 4).save(photo, "JPEG", 95));
+        QFile broken(data + "/vareriz/Colours/broken.jpg"); // five bytes are no picture: the game says so
+        QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("\xff\xd8\xff\xe0\0", 5) == 5);
         player.insert("XDG_DATA_HOME", data);
+        QFile notes(work.filePath("notes.txt"));
+        QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("not a photo") > 0);
     }
 
     void theWindowFitsTheFreeAreaAndAWholeGameIsPlayed_data()
@@ -241,9 +252,10 @@ private slots:
                                      << "openbox";
         QTest::newRow("2560 x 1080") << QSize(2560, 1080) << 0 << false << int(Mouse) << "1"
                                      << "openbox";
-        QTest::newRow("1024 x 768, a panel of 40 at the bottom") << QSize(1024, 768) << 40 << true << int(None) << "1"
-                                                                 << "openbox";
-        QTest::newRow("1920 x 1080 at scale 1.25") << QSize(1920, 1080) << 0 << false << int(None) << "1.25"
+        QTest::newRow("1024 x 768, a panel of 40 at the bottom")
+            << QSize(1024, 768) << 40 << true << int(OpenPhoto) << "1"
+            << "openbox";
+        QTest::newRow("1920 x 1080 at scale 1.25") << QSize(1920, 1080) << 0 << false << int(OpenText) << "1.25"
                                                    << "openbox";
         QTest::newRow("2560 x 1440 at scale 1.5") << QSize(2560, 1440) << 0 << false << int(None) << "1.5"
                                                   << "openbox";
@@ -264,8 +276,16 @@ private slots:
         desktop.env.insert("QT_SCALE_FACTOR", scale);
         desktop.env.insert("LANGUAGE", session.section(u' ', 1));
         QProcess process;
-        const QString id = desktop.launch(process, fromPackage ? installed : QStringLiteral(GAME));
+        QStringList args = game < OpenPhoto ? QStringList() : openWith.mid(1);
+        args.replaceInStrings("%f", game == OpenPhoto ? photo : work.filePath("notes.txt"));
+        const QString id = desktop.launch(process, fromPackage ? installed : QStringLiteral(GAME), args);
         QVERIFY2(!id.isEmpty(), "the window did not appear");
+        // A photo opened with the game is dealt at once; another file is named in a message, and the
+        // game goes on.
+        const QString opened = game == OpenPhoto ? "Colours Library" : "notes\\.txt\\W+cannot be used\\W+it is not a";
+        QVERIFY(game < OpenPhoto ||
+                QTest::qWaitFor([&] { return desktop.read().contains(QRegularExpression(opened)); }, 60000));
+        QVERIFY(game != OpenText || desktop.act({"key", "Return"}));
         // The whole window, frame included, fills the free area: to the pixel at a whole scale, to within
         // rounding at a fractional one.
         const int slack = scale == u"1" ? 0 : 3;
@@ -282,7 +302,19 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return desktop.minimised(id); }, 15000));
         desktop.run("xdotool", {"windowactivate", id});
         QVERIFY(QTest::qWaitFor([&] { return !desktop.minimised(id) && fills() && desktop.barTop(id) == bar; }, 15000));
-        if (game == None) {
+        if (game == None || game >= OpenPhoto) {
+            // A window the player moves partly off the screen and then makes smaller keeps that size and
+            // place, once the game has taken the resize (the About text it then shows says so).
+            const auto size = [&](QSize to) {
+                desktop.run("xdotool", {"windowsize", id, QString::number(to.width()), QString::number(to.height())});
+                return QTest::qWaitFor([&] { return desktop.client(id).size() == to; }, 15000);
+            };
+            QVERIFY(size(area.size() * 3 / 4));
+            desktop.run("xdotool", {"windowmove", id, QString::number(area.width() * 3 / 4), "40"});
+            QVERIFY(QTest::qWaitFor([&] { return desktop.client(id).x() > area.width() / 2; }, 15000));
+            const QRect moved(desktop.client(id).topLeft(), area.size() * 3 / 4 - QSize(20, 10));
+            QVERIFY(size(moved.size()) && desktop.act({"key", "alt+a"}));
+            QCOMPARE(desktop.client(id), moved);
             // A window made larger than the screen from outside is fitted back into the free area.
             desktop.run("xdotool", {"windowsize", id, "3000", "3000"});
             QVERIFY(QTest::qWaitFor(fills, 15000));
@@ -312,8 +344,10 @@ private slots:
         for (const char *key : {"Down", "Return", "Tab", "Home", "Return"})
             QVERIFY(desktop.act({"key", QString::fromLatin1(key)}));
         const QString cannot = session.endsWith("de") ? "kann nicht verwendet werden" : "cannot be used";
+        const QString why = session.endsWith("de") ? "es ist kein Bild" : "it is not a picture";
         QVERIFY(QTest::qWaitFor(
-            [&] { return desktop.read().contains(QRegularExpression("broken\\.jpg\\W+" + cannot)); }, 60000));
+            [&] { return desktop.read().contains(QRegularExpression("broken\\.jpg\\W+" + cannot + "\\W+" + why)); },
+            60000));
         QVERIFY(desktop.act({"key", "Return"}));
         QVERIFY(QTest::qWaitFor([&] { return !desktop.read().contains(cannot); }, 60000));
         for (const char *key : {"End", "Return"})

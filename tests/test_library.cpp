@@ -1,10 +1,14 @@
 // The picture library: the lists opened, a picture chosen, the player's own pictures. (What the lists
 // hold is tested with the hostile entries; the clicks that close them with the window's.)
-#include "platform/label.h"
-#include "platform/vb_timer.h"
+#include "platform/controls/label.h"
+#include "platform/controls/vb_timer.h"
 #include "support.h"
 
+#include <QClipboard>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -105,6 +109,82 @@ private slots:
         QVERIFY(game->scelta_file);
         QCOMPARE(game->Label7->text(), "me");
         QCOMPARE(game->Picture3->size(), QSize(90, 90)); // its model, me.mod
+    }
+
+    // A photo dropped from a file manager, pasted, opened with Ctrl+O or given by Open With is dealt as
+    // if it had been chosen from the lists, while no picture is chosen; during a game nothing happens.
+    void aPhotoFromAnywhereIsDealtWhileNoPictureIsChosen_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("dealt"); // the picture's caption and its library's; or the message
+        QTest::newRow("a photo dropped") << "drop"
+                                         << "Sea view/Holidays Library";
+        QTest::newRow("a web page and a folder dropped") << "drop others"
+                                                         << "";
+        QTest::newRow("a PNG pasted") << "paste"
+                                      << "Pasted picture/Clipboard Library";
+        QTest::newRow("a photo opened with Ctrl+O") << "open"
+                                                    << "Sea view/Holidays Library";
+        QTest::newRow("a text file opened with the game")
+            << "notes"
+            << "The picture \"notes.txt\" cannot be used: it is not a picture.";
+    }
+
+    void aPhotoFromAnywhereIsDealtWhileNoPictureIsChosen()
+    {
+        QFETCH(QString, way);
+        QFETCH(QString, dealt);
+        ProgramFolder folder;
+        const QImage picture = gridPicture(400, 300, 4);
+        folder.addFile("Holidays/Sea view.JPG", jpegBytes(picture));
+        folder.addFile("notes.txt", "a list of things to take");
+        Game game(folder);
+        QString filter; // the file dialog's, once it has opened
+        QTimer answer;  // the player choosing the photo in the file dialog
+        connect(&answer, &QTimer::timeout, [&] {
+            if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+                filter = dialog->selectedNameFilter();
+                dialog->findChild<QLineEdit *>("fileNameEdit")->setText(folder.file("Holidays/Sea view.JPG"));
+                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+            }
+        });
+        answer.start(10);
+        bool accepted = false; // the drop, by the pointer
+        const auto bring = [&] {
+            QMimeData data;
+            data.setUrls(way == u"drop" ? QList<QUrl>{QUrl::fromLocalFile(folder.file("Holidays/Sea view.JPG"))}
+                                        : QList<QUrl>{QUrl("https://example.org/sea.jpg"),
+                                                      QUrl::fromLocalFile(folder.file("Holidays"))});
+            QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
+            accepted = way.startsWith(u"drop") && QApplication::sendEvent(game->Label1, &enter) && enter.isAccepted();
+            if (accepted)
+                QApplication::sendEvent(game->Label1, &drop);
+            auto *copied = new QMimeData;
+            copied->setData("image/png", jpegBytes(picture, -1, "PNG"));
+            QGuiApplication::clipboard()->setMimeData(copied);
+            if (way == u"paste" || way == u"open")
+                QTest::keyClick(game.form.get(), way == u"paste" ? Qt::Key_V : Qt::Key_O, Qt::ControlModifier);
+            else if (way == u"notes")
+                game->openPhoto(folder.file("notes.txt"));
+            return QStringList{game->Label7->text() + "/" + game->Label9->text(), game.messages.value(0)};
+        };
+        QVERIFY(bring().contains(dealt) || dealt.isEmpty());
+        QCOMPARE(game->scelta_file, dealt.contains(u'/'));
+        QCOMPARE(accepted, way == u"drop");
+        QCOMPARE(game.messages.size(), int(dealt.startsWith(u'T')));
+        if (way == u"open")
+            QVERIFY2(filter.contains("Photos (*.jpg *.JPG *.jpeg") && filter.contains("*.avif *.AVIF"),
+                     qPrintable(filter));
+        if (!game->scelta_file)
+            return;
+        QCOMPARE(game->Picture2.ubound(), 100);
+        QVERIFY(similar(game->Picture3->picture().toImage().pixelColor(3, 3), pieceColour(1, 4)));
+        // During the game: the pointer refuses the drop, and nothing is dealt again, asked or opened.
+        const auto order = game->trayOrder();
+        filter.clear();
+        bring();
+        QVERIFY(game->trayOrder() == order && !accepted && game.messages.isEmpty() && filter.isEmpty());
     }
 };
 

@@ -1,12 +1,12 @@
 // Choosing a picture, which builds and deals the board, and "New Image", which returns the window
 // to its start-up state.
-#include "platform/accessible.h"
-#include "platform/file_list.h"
-#include "platform/label.h"
-#include "platform/paths.h"
-#include "platform/picture_box.h"
-#include "platform/picture_loader.h"
-#include "platform/twips.h"
+#include "platform/controls/accessible.h"
+#include "platform/controls/file_list.h"
+#include "platform/controls/label.h"
+#include "platform/controls/paths.h"
+#include "platform/controls/picture_box.h"
+#include "platform/controls/twips.h"
+#include "platform/pictures/picture_loader.h"
 #include "window/form1.h"
 #include "window/geometry.h"
 
@@ -53,8 +53,14 @@ void Form1::File1_Click()
         return;
     const QString fileName = item->text();
     const QString folder = FileListBox::folder(item);
-    const QString picturePath = paths::join(folder, fileName);
+    const QString base = QFileInfo(fileName).completeBaseName(); // less ".jpg", ".heic" ...
+    deal(picture::Source::file(paths::join(folder, fileName)), fileName, base, category_name,
+         folder + QStringLiteral("/model/") + base + QStringLiteral(".mod"));
+}
 
+bool Form1::deal(const picture::Source &source, const QString &name, const QString &caption, const QString &library,
+                 const QString &modelPath)
+{
     // The picture is read, and judged, before anything changes: a picture that cannot make a board
     // is refused and the window stays as it was. It is decoded with the detail of the largest board
     // this screen can hold, so that the tiles stay sharp when the window grows. Without a readable
@@ -63,7 +69,6 @@ void Form1::File1_Click()
     const QSizeF screenSize = twips::fromPixels(screen()->availableGeometry().size());
     const Integer largest = std::max(Z, geometry::arrange({screenSize, screenSize}, TessNum).Z);
     const int tilePixels = int(std::ceil(twips::toPixels(largest) * devicePixelRatioF()));
-    const QString base = QFileInfo(fileName).completeBaseName(); // less ".jpg", ".heic" ...
     struct Read {
         PictureClip clip;
         QString why;
@@ -71,9 +76,10 @@ void Form1::File1_Click()
     };
     Read read = whileBusy([&] {
         Read r;
-        if (!r.clip.load(picturePath, QSize(tilePixels * s, tilePixels * s), &r.why))
+        if (!r.clip.load(source, QSize(tilePixels * s, tilePixels * s), &r.why))
             return r;
-        r.preview = picture::load(paths::resolve(folder, QStringLiteral("model/") + base + QStringLiteral(".mod")));
+        if (!modelPath.isEmpty())
+            r.preview = picture::loadScaled(picture::Source::file(paths::resolve(modelPath)), previewKept);
         if (r.preview.isNull())
             r.preview = r.clip.heldImage();
         if (r.preview.width() > previewKept.width() || r.preview.height() > previewKept.height())
@@ -81,22 +87,22 @@ void Form1::File1_Click()
         return r;
     });
     if (!read.clip.hasPicture()) {
-        tell(tr("The picture \"%1\" cannot be used: %2.").arg(fileName, read.why));
-        return;
+        tell(tr("The picture \"%1\" cannot be used: %2.").arg(name, read.why));
+        return false;
     }
     if (read.clip.Width() < s || read.clip.Height() < s) {
         tell(tr("The picture \"%1\" cannot be used: at %2 x %3 pixels it is too small to cut into %4 tiles.")
-                 .arg(fileName, QString::number(read.clip.Width()), QString::number(read.clip.Height()),
+                 .arg(name, QString::number(read.clip.Width()), QString::number(read.clip.Height()),
                       QString::number(TessNum)));
-        return;
+        return false;
     }
     PictureClip1 = std::move(read.clip);
     preview_ = std::move(read.preview);
-    nome = picturePath;
+    nome = source.path;
 
-    Label9->setText(tr("%1 Library").arg(category_name));
-    model = folder + QStringLiteral("/model/") + base + QStringLiteral(".mod");
-    Label7->setText(base);
+    Label9->setText(tr("%1 Library").arg(library));
+    model = modelPath;
+    Label7->setText(caption);
     Picture3->setPicture(QPixmap()); // the layout shows the new preview at the size its place allows
 
     List1->hide();
@@ -122,6 +128,7 @@ void Form1::File1_Click()
     mescola();
     disponi_celle();
     focusGame();
+    return true;
 }
 
 void Form1::CMGame_Click()

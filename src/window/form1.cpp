@@ -4,17 +4,17 @@
 
 #include "common/icon.h"
 #include "common/songs.h"
-#include "platform/accessible.h"
-#include "platform/file_list.h"
-#include "platform/focus_ring.h"
-#include "platform/grab_watch.h"
-#include "platform/label.h"
-#include "platform/media_backend.h"
-#include "platform/menu_item.h"
-#include "platform/mmcontrol.h"
-#include "platform/picture_box.h"
-#include "platform/twips.h"
-#include "platform/vb_timer.h"
+#include "platform/controls/accessible.h"
+#include "platform/controls/file_list.h"
+#include "platform/controls/focus_ring.h"
+#include "platform/controls/grab_watch.h"
+#include "platform/controls/label.h"
+#include "platform/controls/menu_item.h"
+#include "platform/controls/picture_box.h"
+#include "platform/controls/twips.h"
+#include "platform/controls/vb_timer.h"
+#include "platform/sound/media_backend.h"
+#include "platform/sound/mmcontrol.h"
 #include "window/looks.h"
 
 #include <QApplication>
@@ -68,6 +68,7 @@ Form1::Form1(Form1Context context) : context_(std::move(context))
     buildControls();
     buildMenus();
     wireHandlers();
+    wireWaysIn();
     // When every song has failed once in a row, sequential play rests until the player asks again.
     MMC1->setRestAfterFailures(canzoni.ubound());
     // The window takes its size from the screen, not from what its menu bar and controls would like.

@@ -2,10 +2,11 @@
 // The game's one window: its controls and menus, the state of the board, and every handler, grouped
 // by the file that holds them.
 #include "board/rules.h"
-#include "platform/control_array.h"
-#include "platform/numbers.h"
-#include "platform/picture_clip.h"
-#include "platform/vb_random.h"
+#include "platform/controls/control_array.h"
+#include "platform/controls/numbers.h"
+#include "platform/controls/vb_random.h"
+#include "platform/pictures/picture_clip.h"
+#include "platform/pictures/picture_loader.h"
 #include "window/geometry.h"
 
 #include <QElapsedTimer>
@@ -156,6 +157,18 @@ public:
     void File1_Click();
     void CMGame_Click();
     void Picture3_Click();
+    // Reads and judges a picture, then deals it as a game: `name` is what the player knows it by,
+    // `caption` and `library` go on the two labels; without a model its preview is the picture
+    // itself. False, and the player told why, when it cannot be used.
+    bool deal(const picture::Source &source, const QString &name, const QString &caption, const QString &library,
+              const QString &modelPath);
+
+    // ---- photos from anywhere on the desktop (library/ways_in.cpp) -------------------------------
+    // Open With, the command line, a drop and the file dialog: a photo file, dealt while no picture
+    // is chosen; its folder's name stands for its library.
+    void openPhoto(const QString &path);
+    void pastePhoto();      // Ctrl+V, Shift+Insert
+    void choosePhotoFile(); // Ctrl+O
 
     // ---- music (music/music.cpp) ---------------------------------------------------------------
     void canzoni_Click(Integer Index);
@@ -168,6 +181,8 @@ protected:
     void resizeEvent(QResizeEvent *e) override;
     void moveEvent(QMoveEvent *e) override;
     void changeEvent(QEvent *e) override;
+    void dragEnterEvent(QDragEnterEvent *e) override;
+    void dropEvent(QDropEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     bool eventFilter(QObject *watched, QEvent *e) override;
     bool focusNextPrevChild(bool next) override;
@@ -176,6 +191,7 @@ private:
     void buildControls();
     void buildMenus();
     void wireHandlers();
+    void wireWaysIn();
     void tell(const QString &message);
     bool loadFrames();
     // Sizes the tile and cell templates for the current tile count and window.

@@ -1,12 +1,12 @@
 // Start-up, shutdown, and the About text with the clicks that hide it.
-#include "platform/accessible.h"
-#include "platform/label.h"
-#include "platform/mmcontrol.h"
-#include "platform/paths.h"
-#include "platform/picture_box.h"
-#include "platform/picture_loader.h"
-#include "platform/twips.h"
-#include "platform/vb_timer.h"
+#include "platform/controls/accessible.h"
+#include "platform/controls/label.h"
+#include "platform/controls/paths.h"
+#include "platform/controls/picture_box.h"
+#include "platform/controls/twips.h"
+#include "platform/controls/vb_timer.h"
+#include "platform/pictures/picture_loader.h"
+#include "platform/sound/mmcontrol.h"
 #include "window/form1.h"
 
 #include <QCloseEvent>
@@ -86,7 +86,7 @@ bool Form1::loadFrames()
         QString why;
         const QImage img = picture::load(path, &why);
         if (img.isNull()) {
-            tell(tr("Vareriz cannot start: the picture \"%1\" cannot be read (%2).")
+            tell(tr("Vareriz cannot start without the picture \"%1\": %2.")
                      .arg(QDir::toNativeSeparators(paths::join(appPath(), name)), why));
             startedWell_ = false;
             Form_Unload();
