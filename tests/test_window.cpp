@@ -1,10 +1,10 @@
 // The window: start-up state, layout, the About text and the clicks that hide it, a start-up without
 // its frame pictures; and the waiting animation: frames flashed one at a time on a 6 x 6 grid over the
 // board, the blinking strip, the end of the run when a picture is chosen, a new run after New Image.
-#include "platform/label.h"
-#include "platform/mmcontrol.h"
-#include "platform/twips.h"
-#include "platform/vb_timer.h"
+#include "platform/controls/label.h"
+#include "platform/controls/twips.h"
+#include "platform/controls/vb_timer.h"
+#include "platform/sound/mmcontrol.h"
 #include "support.h"
 #include "window/language.h"
 
@@ -291,11 +291,19 @@ private slots:
         const QString text = name.isEmpty() || !ts.open(QIODevice::ReadOnly) ? QString() : ts.readAll();
         static const QRegularExpression message(R"(<source>(.*?)</source>\s*<translation([^>]*)>(.*?)</translation>)",
                                                 QRegularExpression::DotMatchesEverythingOption),
-            placeholders(R"((%\d)|.)", QRegularExpression::DotMatchesEverythingOption);
+            placeholder(R"(%\d)");
+        // The same placeholders, each once, in whatever order the language puts them.
+        const auto placeholders = [](const QString &sentence) {
+            QStringList found;
+            for (const auto &p : placeholder.globalMatch(sentence))
+                found << p.captured();
+            found.sort();
+            return found;
+        };
         int held = 0;
         for (const auto &m : message.globalMatch(text))
             held += m.captured(2).isEmpty() && !m.captured(3).isEmpty() &&
-                    m.captured(1).replace(placeholders, "\\1") == m.captured(3).replace(placeholders, "\\1");
+                    placeholders(m.captured(1)) == placeholders(m.captured(3));
         QCOMPARE(held, int(text.count(u"<message>")));
         QVERIFY(name.isEmpty() ? held == 0 : held > 50 && t.toolkit);
         for (QTranslator *translator : {t.game.get(), t.toolkit.get()})

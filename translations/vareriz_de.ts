@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>New Image</source>
-        <translation>Neues Bild</translation>
+        <translation>Anderes Bild</translation>
     </message>
     <message>
         <source>The whole picture</source>
@@ -65,15 +65,15 @@
     </message>
     <message>
         <source>yes</source>
-        <translation>ja</translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>no</source>
-        <translation>nein</translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>&amp;Block on right positions</source>
-        <translation>Richtige Teile &amp;festhalten</translation>
+        <translation>Richtig gelegte Teile &amp;festhalten</translation>
     </message>
     <message>
         <source>&amp;Music</source>
@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>none</source>
-        <translation>keine</translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Sequential mode</source>
@@ -96,12 +96,8 @@
         <translation>Warteanimation</translation>
     </message>
     <message>
-        <source>Vareriz cannot start: the picture &quot;%1&quot; cannot be read (%2).</source>
-        <translation>Vareriz kann nicht starten: Das Bild „%1“ kann nicht gelesen werden (%2).</translation>
-    </message>
-    <message>
         <source>       Select the   number of   tesserae in    Option          Menu......                            then        choose the Image.</source>
-        <translation>Wählen Sie im Menü „Optionen“ die Anzahl der Teile... dann das Bild.</translation>
+        <translation>       Wählen Sie die   Anzahl der   Teile im    Menü          „Optionen“                            und dann        das Bild.</translation>
     </message>
     <message>
         <source>tile %1, lifted</source>
@@ -137,7 +133,7 @@
     </message>
     <message>
         <source>The picture &quot;%1&quot; cannot be used: at %2 x %3 pixels it is too small to cut into %4 tiles.</source>
-        <translation>Das Bild „%1“ kann nicht verwendet werden: Mit %2 x %3 Pixeln ist es zu klein, um es in %4 Teile zu zerlegen.</translation>
+        <translation>Das Bild „%1“ kann nicht verwendet werden: Mit %2 × %3 Pixeln ist es zu klein, um es in %4 Teile zu zerlegen.</translation>
     </message>
     <message>
         <source>%1 Library</source>
@@ -146,6 +142,26 @@
     <message>
         <source>The category &quot;%1&quot; is no longer there.</source>
         <translation>Die Kategorie „%1“ gibt es nicht mehr.</translation>
+    </message>
+    <message>
+        <source>Vareriz cannot start without the picture &quot;%1&quot;: %2.</source>
+        <translation>Vareriz kann ohne das Bild „%1“ nicht starten: %2.</translation>
+    </message>
+    <message>
+        <source>Pasted picture</source>
+        <translation>Eingefügtes Bild</translation>
+    </message>
+    <message>
+        <source>Clipboard</source>
+        <translation>Zwischenablage</translation>
+    </message>
+    <message>
+        <source>Open a Photo</source>
+        <translation>Foto öffnen</translation>
+    </message>
+    <message>
+        <source>Photos (%1)</source>
+        <translation>Fotos (%1)</translation>
     </message>
 </context>
 <context>
@@ -183,7 +199,7 @@
     </message>
     <message>
         <source>it is too large (%1 x %2 pixels)</source>
-        <translation>es ist zu groß (%1 x %2 Pixel)</translation>
+        <translation>es ist zu groß (%1 × %2 Pixel)</translation>
     </message>
     <message>
         <source>the file does not exist</source>
@@ -217,22 +233,6 @@
 <context>
     <name>main</name>
     <message>
-        <source>Usage: vareriz [--help | --version]
-A picture puzzle: choose a picture, and rebuild it from its shuffled tiles.
-
-Your own pictures: make a folder in ~/.local/share/vareriz/ (or $XDG_DATA_HOME/vareriz/),
-one for each category, and put your photos into it (.jpg, .jpeg, .heic, .heif, .png,
-.webp or .avif). See vareriz(6).
-</source>
-        <translation>Aufruf: vareriz [--help | --version]
-Ein Bilderpuzzle: Wählen Sie ein Bild und setzen Sie es aus seinen gemischten Teilen wieder zusammen.
-
-Eigene Bilder: Legen Sie in ~/.local/share/vareriz/ (oder $XDG_DATA_HOME/vareriz/) für jede
-Kategorie einen Ordner an und legen Sie Ihre Fotos hinein (.jpg, .jpeg, .heic, .heif, .png,
-.webp oder .avif). Siehe vareriz(6).
-</translation>
-    </message>
-    <message>
         <source>vareriz: unexpected argument &apos;%1&apos; (try vareriz --help)
 </source>
         <translation>vareriz: unerwartetes Argument „%1“ (siehe vareriz --help)
@@ -242,6 +242,32 @@ Kategorie einen Ordner an und legen Sie Ihre Fotos hinein (.jpg, .jpeg, .heic, .
         <source>vareriz: no display found; start it from a desktop session (DISPLAY is not set)
 </source>
         <translation>vareriz: keine Anzeige gefunden; bitte aus einer Desktop-Sitzung starten (DISPLAY ist nicht gesetzt)
+</translation>
+    </message>
+    <message>
+        <source>Usage: vareriz [PHOTO...]
+       vareriz --help | --version
+A picture puzzle: choose a picture, and rebuild it from its shuffled tiles.
+
+Given photos, the game starts with the first one dealt; the others are left.
+A photo dropped on the window, pasted (Ctrl+V) or opened (Ctrl+O) is dealt too,
+while no picture is chosen.
+
+Your own pictures: make a folder in ~/.local/share/vareriz/ (or $XDG_DATA_HOME/vareriz/),
+one for each category, and put your photos into it (.jpg, .jpeg, .heic, .heif, .png,
+.webp or .avif). See vareriz(6).
+</source>
+        <translation>Aufruf: vareriz [FOTO...]
+        vareriz --help | --version
+Ein Bilderpuzzle: Wählen Sie ein Bild und setzen Sie es aus seinen gemischten Teilen wieder zusammen.
+
+Mit Fotos aufgerufen, beginnt das Spiel mit dem ersten ausgeteilt; die übrigen bleiben liegen.
+Ein Foto, das auf das Fenster gezogen, eingefügt (Strg+V) oder geöffnet (Strg+O) wird,
+wird ebenso ausgeteilt, solange kein Bild gewählt ist.
+
+Eigene Bilder: Legen Sie in ~/.local/share/vareriz/ (oder $XDG_DATA_HOME/vareriz/) für jede
+Kategorie einen Ordner an und legen Sie Ihre Fotos hinein (.jpg, .jpeg, .heic, .heif, .png,
+.webp oder .avif). Siehe vareriz(6).
 </translation>
     </message>
 </context>

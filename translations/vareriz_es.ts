@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>New Image</source>
-        <translation>Nueva imagen</translation>
+        <translation>Otra imagen</translation>
     </message>
     <message>
         <source>The whole picture</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Reshuffle</source>
-        <translation>Mezclar</translation>
+        <translation>Volver a mezclar</translation>
     </message>
     <message>
         <source>&amp;Images</source>
@@ -65,11 +65,11 @@
     </message>
     <message>
         <source>yes</source>
-        <translation>sí</translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>no</source>
-        <translation>no</translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>&amp;Block on right positions</source>
@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>none</source>
-        <translation>ninguna</translation>
+        <translation>Ninguna</translation>
     </message>
     <message>
         <source>Sequential mode</source>
@@ -96,12 +96,8 @@
         <translation>Animación de espera</translation>
     </message>
     <message>
-        <source>Vareriz cannot start: the picture &quot;%1&quot; cannot be read (%2).</source>
-        <translation>Vareriz no puede iniciarse: no se puede leer la imagen «%1» (%2).</translation>
-    </message>
-    <message>
         <source>       Select the   number of   tesserae in    Option          Menu......                            then        choose the Image.</source>
-        <translation>Elige el número de piezas en el menú Opciones... y luego elige la imagen.</translation>
+        <translation>       Elige el   número de   piezas en    el menú          Opciones                            y luego        elige la imagen.</translation>
     </message>
     <message>
         <source>tile %1, lifted</source>
@@ -137,7 +133,7 @@
     </message>
     <message>
         <source>The picture &quot;%1&quot; cannot be used: at %2 x %3 pixels it is too small to cut into %4 tiles.</source>
-        <translation>No se puede usar la imagen «%1»: con %2 x %3 píxeles es demasiado pequeña para dividirla en %4 piezas.</translation>
+        <translation>No se puede usar la imagen «%1»: con %2 × %3 píxeles es demasiado pequeña para dividirla en %4 piezas.</translation>
     </message>
     <message>
         <source>%1 Library</source>
@@ -146,6 +142,26 @@
     <message>
         <source>The category &quot;%1&quot; is no longer there.</source>
         <translation>La categoría «%1» ya no existe.</translation>
+    </message>
+    <message>
+        <source>Vareriz cannot start without the picture &quot;%1&quot;: %2.</source>
+        <translation>Vareriz no puede iniciarse sin la imagen «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Pasted picture</source>
+        <translation>Imagen pegada</translation>
+    </message>
+    <message>
+        <source>Clipboard</source>
+        <translation>Portapapeles</translation>
+    </message>
+    <message>
+        <source>Open a Photo</source>
+        <translation>Abrir una foto</translation>
+    </message>
+    <message>
+        <source>Photos (%1)</source>
+        <translation>Fotos (%1)</translation>
     </message>
 </context>
 <context>
@@ -183,7 +199,7 @@
     </message>
     <message>
         <source>it is too large (%1 x %2 pixels)</source>
-        <translation>es demasiado grande (%1 x %2 píxeles)</translation>
+        <translation>es demasiado grande (%1 × %2 píxeles)</translation>
     </message>
     <message>
         <source>the file does not exist</source>
@@ -217,22 +233,6 @@
 <context>
     <name>main</name>
     <message>
-        <source>Usage: vareriz [--help | --version]
-A picture puzzle: choose a picture, and rebuild it from its shuffled tiles.
-
-Your own pictures: make a folder in ~/.local/share/vareriz/ (or $XDG_DATA_HOME/vareriz/),
-one for each category, and put your photos into it (.jpg, .jpeg, .heic, .heif, .png,
-.webp or .avif). See vareriz(6).
-</source>
-        <translation>Uso: vareriz [--help | --version]
-Un puzle de imágenes: elige una imagen y vuelve a montarla con sus piezas mezcladas.
-
-Tus propias imágenes: crea una carpeta en ~/.local/share/vareriz/ (o $XDG_DATA_HOME/vareriz/)
-para cada categoría y pon en ella tus fotos (.jpg, .jpeg, .heic, .heif, .png,
-.webp o .avif). Consulta vareriz(6).
-</translation>
-    </message>
-    <message>
         <source>vareriz: unexpected argument &apos;%1&apos; (try vareriz --help)
 </source>
         <translation>vareriz: argumento inesperado «%1» (prueba vareriz --help)
@@ -242,6 +242,32 @@ para cada categoría y pon en ella tus fotos (.jpg, .jpeg, .heic, .heif, .png,
         <source>vareriz: no display found; start it from a desktop session (DISPLAY is not set)
 </source>
         <translation>vareriz: no se encontró ninguna pantalla; inícialo desde una sesión de escritorio (DISPLAY no está definida)
+</translation>
+    </message>
+    <message>
+        <source>Usage: vareriz [PHOTO...]
+       vareriz --help | --version
+A picture puzzle: choose a picture, and rebuild it from its shuffled tiles.
+
+Given photos, the game starts with the first one dealt; the others are left.
+A photo dropped on the window, pasted (Ctrl+V) or opened (Ctrl+O) is dealt too,
+while no picture is chosen.
+
+Your own pictures: make a folder in ~/.local/share/vareriz/ (or $XDG_DATA_HOME/vareriz/),
+one for each category, and put your photos into it (.jpg, .jpeg, .heic, .heif, .png,
+.webp or .avif). See vareriz(6).
+</source>
+        <translation>Uso: vareriz [FOTO...]
+     vareriz --help | --version
+Un puzle de imágenes: elige una imagen y vuelve a montarla con sus piezas mezcladas.
+
+Con fotos, el juego empieza con la primera ya repartida; las demás se ignoran.
+Una foto arrastrada a la ventana, pegada (Ctrl+V) o abierta (Ctrl+O) también
+se reparte, mientras no haya ninguna imagen elegida.
+
+Tus propias imágenes: crea una carpeta en ~/.local/share/vareriz/ (o $XDG_DATA_HOME/vareriz/)
+para cada categoría y pon en ella tus fotos (.jpg, .jpeg, .heic, .heif, .png,
+.webp o .avif). Consulta vareriz(6).
 </translation>
     </message>
 </context>

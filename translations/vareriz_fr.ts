@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>New Image</source>
-        <translation>Nouvelle image</translation>
+        <translation>Autre image</translation>
     </message>
     <message>
         <source>The whole picture</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Reshuffle</source>
-        <translation>Mélanger</translation>
+        <translation>Remélanger</translation>
     </message>
     <message>
         <source>&amp;Images</source>
@@ -65,11 +65,11 @@
     </message>
     <message>
         <source>yes</source>
-        <translation>oui</translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>no</source>
-        <translation>non</translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>&amp;Block on right positions</source>
@@ -81,11 +81,11 @@
     </message>
     <message>
         <source>none</source>
-        <translation>aucune</translation>
+        <translation>Aucune</translation>
     </message>
     <message>
         <source>Sequential mode</source>
-        <translation>À la suite</translation>
+        <translation>Toutes à la suite</translation>
     </message>
     <message>
         <source>&amp;About</source>
@@ -96,12 +96,8 @@
         <translation>Animation d&apos;attente</translation>
     </message>
     <message>
-        <source>Vareriz cannot start: the picture &quot;%1&quot; cannot be read (%2).</source>
-        <translation>Vareriz ne peut pas démarrer&#xa0;: l&apos;image «&#xa0;%1&#xa0;» est illisible (%2).</translation>
-    </message>
-    <message>
         <source>       Select the   number of   tesserae in    Option          Menu......                            then        choose the Image.</source>
-        <translation>Choisissez le nombre de pièces dans le menu Options... puis choisissez l&apos;image.</translation>
+        <translation>       Choisissez le   nombre de   pièces dans    le menu          Options,                            puis        choisissez l&apos;image.</translation>
     </message>
     <message>
         <source>tile %1, lifted</source>
@@ -137,7 +133,7 @@
     </message>
     <message>
         <source>The picture &quot;%1&quot; cannot be used: at %2 x %3 pixels it is too small to cut into %4 tiles.</source>
-        <translation>L&apos;image «&#xa0;%1&#xa0;» ne peut pas être utilisée&#xa0;: avec %2 x %3 pixels, elle est trop petite pour être découpée en %4 pièces.</translation>
+        <translation>L&apos;image «&#xa0;%1&#xa0;» ne peut pas être utilisée&#xa0;: avec %2 × %3 pixels, elle est trop petite pour être découpée en %4 pièces.</translation>
     </message>
     <message>
         <source>%1 Library</source>
@@ -146,6 +142,26 @@
     <message>
         <source>The category &quot;%1&quot; is no longer there.</source>
         <translation>La catégorie «&#xa0;%1&#xa0;» n&apos;existe plus.</translation>
+    </message>
+    <message>
+        <source>Vareriz cannot start without the picture &quot;%1&quot;: %2.</source>
+        <translation>Vareriz ne peut pas démarrer sans l&apos;image «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Pasted picture</source>
+        <translation>Image collée</translation>
+    </message>
+    <message>
+        <source>Clipboard</source>
+        <translation>Presse-papiers</translation>
+    </message>
+    <message>
+        <source>Open a Photo</source>
+        <translation>Ouvrir une photo</translation>
+    </message>
+    <message>
+        <source>Photos (%1)</source>
+        <translation>Photos (%1)</translation>
     </message>
 </context>
 <context>
@@ -183,7 +199,7 @@
     </message>
     <message>
         <source>it is too large (%1 x %2 pixels)</source>
-        <translation>elle est trop grande (%1 x %2 pixels)</translation>
+        <translation>elle est trop grande (%1 × %2 pixels)</translation>
     </message>
     <message>
         <source>the file does not exist</source>
@@ -217,22 +233,6 @@
 <context>
     <name>main</name>
     <message>
-        <source>Usage: vareriz [--help | --version]
-A picture puzzle: choose a picture, and rebuild it from its shuffled tiles.
-
-Your own pictures: make a folder in ~/.local/share/vareriz/ (or $XDG_DATA_HOME/vareriz/),
-one for each category, and put your photos into it (.jpg, .jpeg, .heic, .heif, .png,
-.webp or .avif). See vareriz(6).
-</source>
-        <translation>Utilisation&#xa0;: vareriz [--help | --version]
-Un puzzle d&apos;images&#xa0;: choisissez une image et reconstituez-la à partir de ses pièces mélangées.
-
-Vos propres images&#xa0;: créez un dossier dans ~/.local/share/vareriz/ (ou $XDG_DATA_HOME/vareriz/)
-pour chaque catégorie, et mettez-y vos photos (.jpg, .jpeg, .heic, .heif, .png,
-.webp ou .avif). Voir vareriz(6).
-</translation>
-    </message>
-    <message>
         <source>vareriz: unexpected argument &apos;%1&apos; (try vareriz --help)
 </source>
         <translation>vareriz&#xa0;: argument inattendu «&#xa0;%1&#xa0;» (essayez vareriz --help)
@@ -242,6 +242,32 @@ pour chaque catégorie, et mettez-y vos photos (.jpg, .jpeg, .heic, .heif, .png,
         <source>vareriz: no display found; start it from a desktop session (DISPLAY is not set)
 </source>
         <translation>vareriz&#xa0;: aucun écran trouvé&#xa0;; lancez-le depuis une session graphique (DISPLAY n&apos;est pas défini)
+</translation>
+    </message>
+    <message>
+        <source>Usage: vareriz [PHOTO...]
+       vareriz --help | --version
+A picture puzzle: choose a picture, and rebuild it from its shuffled tiles.
+
+Given photos, the game starts with the first one dealt; the others are left.
+A photo dropped on the window, pasted (Ctrl+V) or opened (Ctrl+O) is dealt too,
+while no picture is chosen.
+
+Your own pictures: make a folder in ~/.local/share/vareriz/ (or $XDG_DATA_HOME/vareriz/),
+one for each category, and put your photos into it (.jpg, .jpeg, .heic, .heif, .png,
+.webp or .avif). See vareriz(6).
+</source>
+        <translation>Utilisation&#xa0;: vareriz [PHOTO...]
+              vareriz --help | --version
+Un puzzle d&apos;images&#xa0;: choisissez une image et reconstituez-la à partir de ses pièces mélangées.
+
+Avec des photos, le jeu commence avec la première distribuée&#xa0;; les autres sont ignorées.
+Une photo déposée sur la fenêtre, collée (Ctrl+V) ou ouverte (Ctrl+O) est aussi
+distribuée, tant qu&apos;aucune image n&apos;est choisie.
+
+Vos propres images&#xa0;: créez un dossier dans ~/.local/share/vareriz/ (ou $XDG_DATA_HOME/vareriz/)
+pour chaque catégorie, et mettez-y vos photos (.jpg, .jpeg, .heic, .heif, .png,
+.webp ou .avif). Voir vareriz(6).
 </translation>
     </message>
 </context>

@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>New Image</source>
-        <translation>Nuova immagine</translation>
+        <translation>Altra immagine</translation>
     </message>
     <message>
         <source>The whole picture</source>
@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>&amp;N° of tesserae</source>
-        <translation>&amp;N° di tessere</translation>
+        <translation>&amp;Numero di tessere</translation>
     </message>
     <message>
         <source>&amp;Help beep</source>
@@ -65,15 +65,15 @@
     </message>
     <message>
         <source>yes</source>
-        <translation>sì</translation>
+        <translation>Sì</translation>
     </message>
     <message>
         <source>no</source>
-        <translation>no</translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>&amp;Block on right positions</source>
-        <translation>&amp;Blocca le tessere giuste</translation>
+        <translation>&amp;Blocca le tessere al posto giusto</translation>
     </message>
     <message>
         <source>&amp;Music</source>
@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>none</source>
-        <translation>nessuna</translation>
+        <translation>Nessuna</translation>
     </message>
     <message>
         <source>Sequential mode</source>
@@ -96,12 +96,8 @@
         <translation>Animazione di attesa</translation>
     </message>
     <message>
-        <source>Vareriz cannot start: the picture &quot;%1&quot; cannot be read (%2).</source>
-        <translation>Vareriz non può avviarsi: l&apos;immagine «%1» non si può leggere (%2).</translation>
-    </message>
-    <message>
         <source>       Select the   number of   tesserae in    Option          Menu......                            then        choose the Image.</source>
-        <translation>Scegli il numero di tessere nel menu Opzioni... poi scegli l&apos;immagine.</translation>
+        <translation>       Scegli il   numero di   tessere nel    menu          Opzioni,                            poi        scegli l&apos;immagine.</translation>
     </message>
     <message>
         <source>tile %1, lifted</source>
@@ -137,7 +133,7 @@
     </message>
     <message>
         <source>The picture &quot;%1&quot; cannot be used: at %2 x %3 pixels it is too small to cut into %4 tiles.</source>
-        <translation>L&apos;immagine «%1» non si può usare: con %2 x %3 pixel è troppo piccola per essere divisa in %4 tessere.</translation>
+        <translation>L&apos;immagine «%1» non si può usare: con %2 × %3 pixel è troppo piccola per essere divisa in %4 tessere.</translation>
     </message>
     <message>
         <source>%1 Library</source>
@@ -146,6 +142,26 @@
     <message>
         <source>The category &quot;%1&quot; is no longer there.</source>
         <translation>La categoria «%1» non esiste più.</translation>
+    </message>
+    <message>
+        <source>Vareriz cannot start without the picture &quot;%1&quot;: %2.</source>
+        <translation>Vareriz non può avviarsi senza l&apos;immagine «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Pasted picture</source>
+        <translation>Immagine incollata</translation>
+    </message>
+    <message>
+        <source>Clipboard</source>
+        <translation>Appunti</translation>
+    </message>
+    <message>
+        <source>Open a Photo</source>
+        <translation>Apri una foto</translation>
+    </message>
+    <message>
+        <source>Photos (%1)</source>
+        <translation>Foto (%1)</translation>
     </message>
 </context>
 <context>
@@ -183,7 +199,7 @@
     </message>
     <message>
         <source>it is too large (%1 x %2 pixels)</source>
-        <translation>è troppo grande (%1 x %2 pixel)</translation>
+        <translation>è troppo grande (%1 × %2 pixel)</translation>
     </message>
     <message>
         <source>the file does not exist</source>
@@ -217,22 +233,6 @@
 <context>
     <name>main</name>
     <message>
-        <source>Usage: vareriz [--help | --version]
-A picture puzzle: choose a picture, and rebuild it from its shuffled tiles.
-
-Your own pictures: make a folder in ~/.local/share/vareriz/ (or $XDG_DATA_HOME/vareriz/),
-one for each category, and put your photos into it (.jpg, .jpeg, .heic, .heif, .png,
-.webp or .avif). See vareriz(6).
-</source>
-        <translation>Uso: vareriz [--help | --version]
-Un puzzle di immagini: scegli un&apos;immagine e ricomponila dalle sue tessere mescolate.
-
-Le tue immagini: crea una cartella in ~/.local/share/vareriz/ (o $XDG_DATA_HOME/vareriz/)
-per ogni categoria e mettici le tue foto (.jpg, .jpeg, .heic, .heif, .png,
-.webp o .avif). Vedi vareriz(6).
-</translation>
-    </message>
-    <message>
         <source>vareriz: unexpected argument &apos;%1&apos; (try vareriz --help)
 </source>
         <translation>vareriz: argomento inatteso «%1» (prova vareriz --help)
@@ -242,6 +242,32 @@ per ogni categoria e mettici le tue foto (.jpg, .jpeg, .heic, .heif, .png,
         <source>vareriz: no display found; start it from a desktop session (DISPLAY is not set)
 </source>
         <translation>vareriz: nessuno schermo trovato; avvialo da una sessione grafica (DISPLAY non è impostata)
+</translation>
+    </message>
+    <message>
+        <source>Usage: vareriz [PHOTO...]
+       vareriz --help | --version
+A picture puzzle: choose a picture, and rebuild it from its shuffled tiles.
+
+Given photos, the game starts with the first one dealt; the others are left.
+A photo dropped on the window, pasted (Ctrl+V) or opened (Ctrl+O) is dealt too,
+while no picture is chosen.
+
+Your own pictures: make a folder in ~/.local/share/vareriz/ (or $XDG_DATA_HOME/vareriz/),
+one for each category, and put your photos into it (.jpg, .jpeg, .heic, .heif, .png,
+.webp or .avif). See vareriz(6).
+</source>
+        <translation>Uso: vareriz [FOTO...]
+     vareriz --help | --version
+Un puzzle di immagini: scegli un&apos;immagine e ricomponila dalle sue tessere mescolate.
+
+Con delle foto, il gioco inizia con la prima già distribuita; le altre sono ignorate.
+Anche una foto trascinata sulla finestra, incollata (Ctrl+V) o aperta (Ctrl+O)
+viene distribuita, finché non è scelta nessuna immagine.
+
+Le tue immagini: crea una cartella in ~/.local/share/vareriz/ (o $XDG_DATA_HOME/vareriz/)
+per ogni categoria e mettici le tue foto (.jpg, .jpeg, .heic, .heif, .png,
+.webp o .avif). Vedi vareriz(6).
 </translation>
     </message>
 </context>

@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>New Image</source>
-        <translation>新しい画像</translation>
+        <translation>別の画像</translation>
     </message>
     <message>
         <source>The whole picture</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Reshuffle</source>
-        <translation>シャッフル</translation>
+        <translation>再シャッフル</translation>
     </message>
     <message>
         <source>&amp;Images</source>
@@ -65,15 +65,15 @@
     </message>
     <message>
         <source>yes</source>
-        <translation>はい</translation>
+        <translation>オン</translation>
     </message>
     <message>
         <source>no</source>
-        <translation>いいえ</translation>
+        <translation>オフ</translation>
     </message>
     <message>
         <source>&amp;Block on right positions</source>
-        <translation>正しい位置で固定(&amp;B)</translation>
+        <translation>正しい位置のピースを固定(&amp;B)</translation>
     </message>
     <message>
         <source>&amp;Music</source>
@@ -96,12 +96,8 @@
         <translation>待機アニメーション</translation>
     </message>
     <message>
-        <source>Vareriz cannot start: the picture &quot;%1&quot; cannot be read (%2).</source>
-        <translation>Vareriz を起動できません。画像「%1」を読み込めません（%2）。</translation>
-    </message>
-    <message>
         <source>       Select the   number of   tesserae in    Option          Menu......                            then        choose the Image.</source>
-        <translation>「オプション」メニューでピースの数を選んでから、画像を選んでください。</translation>
+        <translation>       まず   「オプション」   メニューで    ピースの数を          選び、                            次に        画像を選んでください。</translation>
     </message>
     <message>
         <source>tile %1, lifted</source>
@@ -129,7 +125,7 @@
     </message>
     <message>
         <source>The category &quot;%1&quot; holds no picture the game can play: it plays pictures whose names end in .jpg, .jpeg, .png, .webp, .heic, .heif or .avif.</source>
-        <translation>カテゴリー「%1」には遊べる画像がありません。使えるのは名前が .jpg、.jpeg、.png、.webp、.heic、.heif、.avif で終わる画像です。</translation>
+        <translation>カテゴリー「%1」には遊べる画像がありません。使えるのは拡張子が .jpg、.jpeg、.png、.webp、.heic、.heif、.avif の画像です。</translation>
     </message>
     <message>
         <source>The picture &quot;%1&quot; cannot be used: %2.</source>
@@ -137,7 +133,7 @@
     </message>
     <message>
         <source>The picture &quot;%1&quot; cannot be used: at %2 x %3 pixels it is too small to cut into %4 tiles.</source>
-        <translation>画像「%1」は使えません: %2 x %3 ピクセルでは小さすぎて %4 ピースに分けられません。</translation>
+        <translation>画像「%1」は使えません。%2 × %3 ピクセルでは小さすぎて %4 ピースに分けられません。</translation>
     </message>
     <message>
         <source>%1 Library</source>
@@ -146,6 +142,26 @@
     <message>
         <source>The category &quot;%1&quot; is no longer there.</source>
         <translation>カテゴリー「%1」はもうありません。</translation>
+    </message>
+    <message>
+        <source>Vareriz cannot start without the picture &quot;%1&quot;: %2.</source>
+        <translation>画像「%1」がないため、Vareriz を起動できません（%2）。</translation>
+    </message>
+    <message>
+        <source>Pasted picture</source>
+        <translation>貼り付けた画像</translation>
+    </message>
+    <message>
+        <source>Clipboard</source>
+        <translation>クリップボード</translation>
+    </message>
+    <message>
+        <source>Open a Photo</source>
+        <translation>写真を開く</translation>
+    </message>
+    <message>
+        <source>Photos (%1)</source>
+        <translation>写真 (%1)</translation>
     </message>
 </context>
 <context>
@@ -179,11 +195,11 @@
     </message>
     <message>
         <source>it is of a kind the game cannot read</source>
-        <translation>この種類の画像は読み込めません</translation>
+        <translation>この形式の画像は読み込めません</translation>
     </message>
     <message>
         <source>it is too large (%1 x %2 pixels)</source>
-        <translation>大きすぎます (%1 x %2 ピクセル)</translation>
+        <translation>大きすぎます（%1 × %2 ピクセル）</translation>
     </message>
     <message>
         <source>the file does not exist</source>
@@ -207,7 +223,7 @@
     </message>
     <message>
         <source>it is damaged (%1)</source>
-        <translation>ファイルが壊れています (%1)</translation>
+        <translation>ファイルが壊れています（%1）</translation>
     </message>
     <message>
         <source>the file is too large</source>
@@ -217,31 +233,41 @@
 <context>
     <name>main</name>
     <message>
-        <source>Usage: vareriz [--help | --version]
-A picture puzzle: choose a picture, and rebuild it from its shuffled tiles.
-
-Your own pictures: make a folder in ~/.local/share/vareriz/ (or $XDG_DATA_HOME/vareriz/),
-one for each category, and put your photos into it (.jpg, .jpeg, .heic, .heif, .png,
-.webp or .avif). See vareriz(6).
-</source>
-        <translation>使い方: vareriz [--help | --version]
-画像パズル: 画像を選び、シャッフルされたピースから元の画像を組み立てます。
-
-自分の画像: ~/.local/share/vareriz/ (または $XDG_DATA_HOME/vareriz/) にカテゴリーごとの
-フォルダーを作り、写真を入れてください (.jpg、.jpeg、.heic、.heif、.png、
-.webp、.avif)。詳しくは vareriz(6) を参照してください。
-</translation>
-    </message>
-    <message>
         <source>vareriz: unexpected argument &apos;%1&apos; (try vareriz --help)
 </source>
-        <translation>vareriz: 不明な引数「%1」(vareriz --help を参照してください)
+        <translation>vareriz: 不明な引数「%1」（vareriz --help を参照してください）
 </translation>
     </message>
     <message>
         <source>vareriz: no display found; start it from a desktop session (DISPLAY is not set)
 </source>
-        <translation>vareriz: ディスプレイが見つかりません。デスクトップのセッションから起動してください (DISPLAY が設定されていません)
+        <translation>vareriz: ディスプレイが見つかりません。デスクトップのセッションから起動してください（DISPLAY が設定されていません）
+</translation>
+    </message>
+    <message>
+        <source>Usage: vareriz [PHOTO...]
+       vareriz --help | --version
+A picture puzzle: choose a picture, and rebuild it from its shuffled tiles.
+
+Given photos, the game starts with the first one dealt; the others are left.
+A photo dropped on the window, pasted (Ctrl+V) or opened (Ctrl+O) is dealt too,
+while no picture is chosen.
+
+Your own pictures: make a folder in ~/.local/share/vareriz/ (or $XDG_DATA_HOME/vareriz/),
+one for each category, and put your photos into it (.jpg, .jpeg, .heic, .heif, .png,
+.webp or .avif). See vareriz(6).
+</source>
+        <translation>使い方: vareriz [写真...]
+        vareriz --help | --version
+画像パズル: 画像を選び、シャッフルされたピースから元の画像を組み立てます。
+
+写真を指定すると、最初の写真を配った状態でゲームが始まります（残りは使われません）。
+画像を選んでいない間は、ウィンドウにドロップした写真、貼り付けた写真（Ctrl+V）、
+開いた写真（Ctrl+O）も配られます。
+
+自分の画像: ~/.local/share/vareriz/ (または $XDG_DATA_HOME/vareriz/) にカテゴリーごとの
+フォルダーを作り、写真を入れてください (.jpg、.jpeg、.heic、.heif、.png、
+.webp、.avif)。詳しくは vareriz(6) を参照してください。
 </translation>
     </message>
 </context>

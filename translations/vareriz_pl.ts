@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>About</source>
-        <translation>Informacje</translation>
+        <translation>O programie</translation>
     </message>
     <message>
         <source>Categories</source>
@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>New Image</source>
-        <translation>Nowy obraz</translation>
+        <translation>Inny obraz</translation>
     </message>
     <message>
         <source>The whole picture</source>
@@ -65,11 +65,11 @@
     </message>
     <message>
         <source>yes</source>
-        <translation>tak</translation>
+        <translation>Tak</translation>
     </message>
     <message>
         <source>no</source>
-        <translation>nie</translation>
+        <translation>Nie</translation>
     </message>
     <message>
         <source>&amp;Block on right positions</source>
@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>none</source>
-        <translation>brak</translation>
+        <translation>Brak</translation>
     </message>
     <message>
         <source>Sequential mode</source>
@@ -89,19 +89,15 @@
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;Informacje</translation>
+        <translation>O p&amp;rogramie</translation>
     </message>
     <message>
         <source>Waiting animation</source>
         <translation>Animacja oczekiwania</translation>
     </message>
     <message>
-        <source>Vareriz cannot start: the picture &quot;%1&quot; cannot be read (%2).</source>
-        <translation>Nie można uruchomić gry Vareriz: nie można odczytać obrazu „%1” (%2).</translation>
-    </message>
-    <message>
         <source>       Select the   number of   tesserae in    Option          Menu......                            then        choose the Image.</source>
-        <translation>Wybierz liczbę elementów w menu Opcje... a potem wybierz obraz.</translation>
+        <translation>       Wybierz   liczbę   elementów w    menu          Opcje,                            a potem        wybierz obraz.</translation>
     </message>
     <message>
         <source>tile %1, lifted</source>
@@ -137,7 +133,7 @@
     </message>
     <message>
         <source>The picture &quot;%1&quot; cannot be used: at %2 x %3 pixels it is too small to cut into %4 tiles.</source>
-        <translation>Nie można użyć obrazu „%1”: przy wymiarach %2 x %3 px jest za mały, by podzielić go na %4 elementów.</translation>
+        <translation>Nie można użyć obrazu „%1”: przy wymiarach %2 × %3 px jest za mały, by podzielić go na %4 elementów.</translation>
     </message>
     <message>
         <source>%1 Library</source>
@@ -146,6 +142,26 @@
     <message>
         <source>The category &quot;%1&quot; is no longer there.</source>
         <translation>Kategoria „%1” już nie istnieje.</translation>
+    </message>
+    <message>
+        <source>Vareriz cannot start without the picture &quot;%1&quot;: %2.</source>
+        <translation>Nie można uruchomić gry Vareriz bez obrazu „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Pasted picture</source>
+        <translation>Wklejony obraz</translation>
+    </message>
+    <message>
+        <source>Clipboard</source>
+        <translation>Schowek</translation>
+    </message>
+    <message>
+        <source>Open a Photo</source>
+        <translation>Otwórz zdjęcie</translation>
+    </message>
+    <message>
+        <source>Photos (%1)</source>
+        <translation>Zdjęcia (%1)</translation>
     </message>
 </context>
 <context>
@@ -183,7 +199,7 @@
     </message>
     <message>
         <source>it is too large (%1 x %2 pixels)</source>
-        <translation>jest za duży (%1 x %2 px)</translation>
+        <translation>jest za duży (%1 × %2 px)</translation>
     </message>
     <message>
         <source>the file does not exist</source>
@@ -217,22 +233,6 @@
 <context>
     <name>main</name>
     <message>
-        <source>Usage: vareriz [--help | --version]
-A picture puzzle: choose a picture, and rebuild it from its shuffled tiles.
-
-Your own pictures: make a folder in ~/.local/share/vareriz/ (or $XDG_DATA_HOME/vareriz/),
-one for each category, and put your photos into it (.jpg, .jpeg, .heic, .heif, .png,
-.webp or .avif). See vareriz(6).
-</source>
-        <translation>Użycie: vareriz [--help | --version]
-Układanka z obrazów: wybierz obraz i ułóż go z przetasowanych elementów.
-
-Własne obrazy: utwórz w ~/.local/share/vareriz/ (lub $XDG_DATA_HOME/vareriz/) katalog
-dla każdej kategorii i umieść w nim swoje zdjęcia (.jpg, .jpeg, .heic, .heif, .png,
-.webp lub .avif). Zobacz vareriz(6).
-</translation>
-    </message>
-    <message>
         <source>vareriz: unexpected argument &apos;%1&apos; (try vareriz --help)
 </source>
         <translation>vareriz: nieoczekiwany argument „%1” (spróbuj vareriz --help)
@@ -242,6 +242,32 @@ dla każdej kategorii i umieść w nim swoje zdjęcia (.jpg, .jpeg, .heic, .heif
         <source>vareriz: no display found; start it from a desktop session (DISPLAY is not set)
 </source>
         <translation>vareriz: nie znaleziono ekranu; uruchom grę w sesji graficznej (zmienna DISPLAY nie jest ustawiona)
+</translation>
+    </message>
+    <message>
+        <source>Usage: vareriz [PHOTO...]
+       vareriz --help | --version
+A picture puzzle: choose a picture, and rebuild it from its shuffled tiles.
+
+Given photos, the game starts with the first one dealt; the others are left.
+A photo dropped on the window, pasted (Ctrl+V) or opened (Ctrl+O) is dealt too,
+while no picture is chosen.
+
+Your own pictures: make a folder in ~/.local/share/vareriz/ (or $XDG_DATA_HOME/vareriz/),
+one for each category, and put your photos into it (.jpg, .jpeg, .heic, .heif, .png,
+.webp or .avif). See vareriz(6).
+</source>
+        <translation>Użycie: vareriz [ZDJĘCIE...]
+        vareriz --help | --version
+Układanka z obrazów: wybierz obraz i ułóż go z przetasowanych elementów.
+
+Z podanymi zdjęciami gra zaczyna się od rozdania pierwszego; pozostałe są pomijane.
+Zdjęcie upuszczone na okno, wklejone (Ctrl+V) lub otwarte (Ctrl+O) też zostaje
+rozdane, dopóki nie wybrano żadnego obrazu.
+
+Własne obrazy: utwórz w ~/.local/share/vareriz/ (lub $XDG_DATA_HOME/vareriz/) katalog
+dla każdej kategorii i umieść w nim swoje zdjęcia (.jpg, .jpeg, .heic, .heif, .png,
+.webp lub .avif). Zobacz vareriz(6).
 </translation>
     </message>
 </context>

@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>New Image</source>
-        <translation>Nova imagem</translation>
+        <translation>Outra imagem</translation>
     </message>
     <message>
         <source>The whole picture</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Reshuffle</source>
-        <translation>Embaralhar</translation>
+        <translation>Reembaralhar</translation>
     </message>
     <message>
         <source>&amp;Images</source>
@@ -65,11 +65,11 @@
     </message>
     <message>
         <source>yes</source>
-        <translation>sim</translation>
+        <translation>Sim</translation>
     </message>
     <message>
         <source>no</source>
-        <translation>não</translation>
+        <translation>Não</translation>
     </message>
     <message>
         <source>&amp;Block on right positions</source>
@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>none</source>
-        <translation>nenhuma</translation>
+        <translation>Nenhuma</translation>
     </message>
     <message>
         <source>Sequential mode</source>
@@ -96,12 +96,8 @@
         <translation>Animação de espera</translation>
     </message>
     <message>
-        <source>Vareriz cannot start: the picture &quot;%1&quot; cannot be read (%2).</source>
-        <translation>O Vareriz não pode ser iniciado: não foi possível ler a imagem “%1” (%2).</translation>
-    </message>
-    <message>
         <source>       Select the   number of   tesserae in    Option          Menu......                            then        choose the Image.</source>
-        <translation>Escolha o número de peças no menu Opções... depois escolha a imagem.</translation>
+        <translation>       Escolha o   número de   peças no    menu          Opções                            e depois        escolha a imagem.</translation>
     </message>
     <message>
         <source>tile %1, lifted</source>
@@ -137,7 +133,7 @@
     </message>
     <message>
         <source>The picture &quot;%1&quot; cannot be used: at %2 x %3 pixels it is too small to cut into %4 tiles.</source>
-        <translation>Não é possível usar a imagem “%1”: com %2 x %3 pixels, ela é pequena demais para ser dividida em %4 peças.</translation>
+        <translation>Não é possível usar a imagem “%1”: com %2 × %3 pixels, ela é pequena demais para ser dividida em %4 peças.</translation>
     </message>
     <message>
         <source>%1 Library</source>
@@ -146,6 +142,26 @@
     <message>
         <source>The category &quot;%1&quot; is no longer there.</source>
         <translation>A categoria “%1” não existe mais.</translation>
+    </message>
+    <message>
+        <source>Vareriz cannot start without the picture &quot;%1&quot;: %2.</source>
+        <translation>O Vareriz não pode ser iniciado sem a imagem “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Pasted picture</source>
+        <translation>Imagem colada</translation>
+    </message>
+    <message>
+        <source>Clipboard</source>
+        <translation>Área de transferência</translation>
+    </message>
+    <message>
+        <source>Open a Photo</source>
+        <translation>Abrir uma foto</translation>
+    </message>
+    <message>
+        <source>Photos (%1)</source>
+        <translation>Fotos (%1)</translation>
     </message>
 </context>
 <context>
@@ -183,7 +199,7 @@
     </message>
     <message>
         <source>it is too large (%1 x %2 pixels)</source>
-        <translation>é grande demais (%1 x %2 pixels)</translation>
+        <translation>é grande demais (%1 × %2 pixels)</translation>
     </message>
     <message>
         <source>the file does not exist</source>
@@ -217,22 +233,6 @@
 <context>
     <name>main</name>
     <message>
-        <source>Usage: vareriz [--help | --version]
-A picture puzzle: choose a picture, and rebuild it from its shuffled tiles.
-
-Your own pictures: make a folder in ~/.local/share/vareriz/ (or $XDG_DATA_HOME/vareriz/),
-one for each category, and put your photos into it (.jpg, .jpeg, .heic, .heif, .png,
-.webp or .avif). See vareriz(6).
-</source>
-        <translation>Uso: vareriz [--help | --version]
-Um quebra-cabeça de imagens: escolha uma imagem e monte-a de novo com as peças embaralhadas.
-
-Suas próprias imagens: crie uma pasta em ~/.local/share/vareriz/ (ou $XDG_DATA_HOME/vareriz/)
-para cada categoria e coloque nela as suas fotos (.jpg, .jpeg, .heic, .heif, .png,
-.webp ou .avif). Veja vareriz(6).
-</translation>
-    </message>
-    <message>
         <source>vareriz: unexpected argument &apos;%1&apos; (try vareriz --help)
 </source>
         <translation>vareriz: argumento inesperado “%1” (tente vareriz --help)
@@ -242,6 +242,32 @@ para cada categoria e coloque nela as suas fotos (.jpg, .jpeg, .heic, .heif, .pn
         <source>vareriz: no display found; start it from a desktop session (DISPLAY is not set)
 </source>
         <translation>vareriz: nenhuma tela encontrada; inicie-o a partir de uma sessão gráfica (DISPLAY não está definida)
+</translation>
+    </message>
+    <message>
+        <source>Usage: vareriz [PHOTO...]
+       vareriz --help | --version
+A picture puzzle: choose a picture, and rebuild it from its shuffled tiles.
+
+Given photos, the game starts with the first one dealt; the others are left.
+A photo dropped on the window, pasted (Ctrl+V) or opened (Ctrl+O) is dealt too,
+while no picture is chosen.
+
+Your own pictures: make a folder in ~/.local/share/vareriz/ (or $XDG_DATA_HOME/vareriz/),
+one for each category, and put your photos into it (.jpg, .jpeg, .heic, .heif, .png,
+.webp or .avif). See vareriz(6).
+</source>
+        <translation>Uso: vareriz [FOTO...]
+     vareriz --help | --version
+Um quebra-cabeça de imagens: escolha uma imagem e monte-a de novo com as peças embaralhadas.
+
+Com fotos, o jogo começa com a primeira já distribuída; as demais são ignoradas.
+Uma foto arrastada para a janela, colada (Ctrl+V) ou aberta (Ctrl+O) também
+é distribuída, enquanto nenhuma imagem estiver escolhida.
+
+Suas próprias imagens: crie uma pasta em ~/.local/share/vareriz/ (ou $XDG_DATA_HOME/vareriz/)
+para cada categoria e coloque nela as suas fotos (.jpg, .jpeg, .heic, .heif, .png,
+.webp ou .avif). Veja vareriz(6).
 </translation>
     </message>
 </context>

@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>New Image</source>
-        <translation>Новая картинка</translation>
+        <translation>Другая картинка</translation>
     </message>
     <message>
         <source>The whole picture</source>
@@ -65,15 +65,15 @@
     </message>
     <message>
         <source>yes</source>
-        <translation>да</translation>
+        <translation>Да</translation>
     </message>
     <message>
         <source>no</source>
-        <translation>нет</translation>
+        <translation>Нет</translation>
     </message>
     <message>
         <source>&amp;Block on right positions</source>
-        <translation>&amp;Фиксировать верные детали</translation>
+        <translation>&amp;Фиксировать детали на своих местах</translation>
     </message>
     <message>
         <source>&amp;Music</source>
@@ -96,12 +96,8 @@
         <translation>Анимация ожидания</translation>
     </message>
     <message>
-        <source>Vareriz cannot start: the picture &quot;%1&quot; cannot be read (%2).</source>
-        <translation>Не удаётся запустить Vareriz: не удаётся прочитать картинку «%1» (%2).</translation>
-    </message>
-    <message>
         <source>       Select the   number of   tesserae in    Option          Menu......                            then        choose the Image.</source>
-        <translation>Выберите число деталей в меню Настройки, а затем выберите картинку.</translation>
+        <translation>       Выберите   число   деталей в    меню          Настройки,                            а затем        выберите картинку.</translation>
     </message>
     <message>
         <source>tile %1, lifted</source>
@@ -137,7 +133,7 @@
     </message>
     <message>
         <source>The picture &quot;%1&quot; cannot be used: at %2 x %3 pixels it is too small to cut into %4 tiles.</source>
-        <translation>Картинку «%1» нельзя использовать: при размере %2 x %3 пикс. она слишком мала, чтобы разрезать её на %4 деталей.</translation>
+        <translation>Картинку «%1» нельзя использовать: при размере %2 × %3 пикс. она слишком мала, чтобы разрезать её на %4 деталей.</translation>
     </message>
     <message>
         <source>%1 Library</source>
@@ -146,6 +142,26 @@
     <message>
         <source>The category &quot;%1&quot; is no longer there.</source>
         <translation>Категории «%1» больше нет.</translation>
+    </message>
+    <message>
+        <source>Vareriz cannot start without the picture &quot;%1&quot;: %2.</source>
+        <translation>Vareriz не может запуститься без картинки «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Pasted picture</source>
+        <translation>Вставленная картинка</translation>
+    </message>
+    <message>
+        <source>Clipboard</source>
+        <translation>Буфер обмена</translation>
+    </message>
+    <message>
+        <source>Open a Photo</source>
+        <translation>Открыть фотографию</translation>
+    </message>
+    <message>
+        <source>Photos (%1)</source>
+        <translation>Фотографии (%1)</translation>
     </message>
 </context>
 <context>
@@ -183,7 +199,7 @@
     </message>
     <message>
         <source>it is too large (%1 x %2 pixels)</source>
-        <translation>она слишком велика (%1 x %2 пикс.)</translation>
+        <translation>она слишком велика (%1 × %2 пикс.)</translation>
     </message>
     <message>
         <source>the file does not exist</source>
@@ -217,31 +233,41 @@
 <context>
     <name>main</name>
     <message>
-        <source>Usage: vareriz [--help | --version]
-A picture puzzle: choose a picture, and rebuild it from its shuffled tiles.
-
-Your own pictures: make a folder in ~/.local/share/vareriz/ (or $XDG_DATA_HOME/vareriz/),
-one for each category, and put your photos into it (.jpg, .jpeg, .heic, .heif, .png,
-.webp or .avif). See vareriz(6).
-</source>
-        <translation>Использование: vareriz [--help | --version]
-Пазл из картинок: выберите картинку и соберите её из перемешанных деталей.
-
-Свои картинки: создайте в ~/.local/share/vareriz/ (или $XDG_DATA_HOME/vareriz/) папку
-для каждой категории и положите в неё свои фотографии (.jpg, .jpeg, .heic, .heif, .png,
-.webp или .avif). См. vareriz(6).
-</translation>
-    </message>
-    <message>
         <source>vareriz: unexpected argument &apos;%1&apos; (try vareriz --help)
 </source>
-        <translation>vareriz: неожиданный аргумент «%1» (см. vareriz --help)
+        <translation>vareriz: неизвестный аргумент «%1» (см. vareriz --help)
 </translation>
     </message>
     <message>
         <source>vareriz: no display found; start it from a desktop session (DISPLAY is not set)
 </source>
         <translation>vareriz: дисплей не найден; запустите игру из графического сеанса (переменная DISPLAY не задана)
+</translation>
+    </message>
+    <message>
+        <source>Usage: vareriz [PHOTO...]
+       vareriz --help | --version
+A picture puzzle: choose a picture, and rebuild it from its shuffled tiles.
+
+Given photos, the game starts with the first one dealt; the others are left.
+A photo dropped on the window, pasted (Ctrl+V) or opened (Ctrl+O) is dealt too,
+while no picture is chosen.
+
+Your own pictures: make a folder in ~/.local/share/vareriz/ (or $XDG_DATA_HOME/vareriz/),
+one for each category, and put your photos into it (.jpg, .jpeg, .heic, .heif, .png,
+.webp or .avif). See vareriz(6).
+</source>
+        <translation>Использование: vareriz [ФОТО...]
+               vareriz --help | --version
+Пазл из картинок: выберите картинку и соберите её из перемешанных деталей.
+
+Если указаны фотографии, игра начинается с первой из них; остальные пропускаются.
+Фотография, перетащенная в окно, вставленная (Ctrl+V) или открытая (Ctrl+O),
+тоже раздаётся, пока картинка не выбрана.
+
+Свои картинки: создайте в ~/.local/share/vareriz/ (или $XDG_DATA_HOME/vareriz/) папку
+для каждой категории и положите в неё свои фотографии (.jpg, .jpeg, .heic, .heif, .png,
+.webp или .avif). См. vareriz(6).
 </translation>
     </message>
 </context>

@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>New Image</source>
-        <translation>新图片</translation>
+        <translation>换一张图片</translation>
     </message>
     <message>
         <source>The whole picture</source>
@@ -65,11 +65,11 @@
     </message>
     <message>
         <source>yes</source>
-        <translation>是</translation>
+        <translation>开启</translation>
     </message>
     <message>
         <source>no</source>
-        <translation>否</translation>
+        <translation>关闭</translation>
     </message>
     <message>
         <source>&amp;Block on right positions</source>
@@ -96,12 +96,8 @@
         <translation>等待动画</translation>
     </message>
     <message>
-        <source>Vareriz cannot start: the picture &quot;%1&quot; cannot be read (%2).</source>
-        <translation>Vareriz 无法启动：无法读取图片“%1”（%2）。</translation>
-    </message>
-    <message>
         <source>       Select the   number of   tesserae in    Option          Menu......                            then        choose the Image.</source>
-        <translation>请先在“选项”菜单中选择拼块数量，然后选择图片。</translation>
+        <translation>       请先在   “选项”   菜单中    选择          拼块数量，                            然后        选择图片。</translation>
     </message>
     <message>
         <source>tile %1, lifted</source>
@@ -129,7 +125,7 @@
     </message>
     <message>
         <source>The category &quot;%1&quot; holds no picture the game can play: it plays pictures whose names end in .jpg, .jpeg, .png, .webp, .heic, .heif or .avif.</source>
-        <translation>分类“%1”中没有可以玩的图片：游戏只使用名称以 .jpg、.jpeg、.png、.webp、.heic、.heif 或 .avif 结尾的图片。</translation>
+        <translation>分类“%1”中没有可以玩的图片：游戏只使用扩展名为 .jpg、.jpeg、.png、.webp、.heic、.heif 或 .avif 的图片。</translation>
     </message>
     <message>
         <source>The picture &quot;%1&quot; cannot be used: %2.</source>
@@ -137,7 +133,7 @@
     </message>
     <message>
         <source>The picture &quot;%1&quot; cannot be used: at %2 x %3 pixels it is too small to cut into %4 tiles.</source>
-        <translation>无法使用图片“%1”：图片只有 %2 x %3 像素，太小，无法分成 %4 个拼块。</translation>
+        <translation>无法使用图片“%1”：图片只有 %2 × %3 像素，太小，无法分成 %4 个拼块。</translation>
     </message>
     <message>
         <source>%1 Library</source>
@@ -146,6 +142,26 @@
     <message>
         <source>The category &quot;%1&quot; is no longer there.</source>
         <translation>分类“%1”已不存在。</translation>
+    </message>
+    <message>
+        <source>Vareriz cannot start without the picture &quot;%1&quot;: %2.</source>
+        <translation>缺少图片“%1”，Vareriz 无法启动：%2。</translation>
+    </message>
+    <message>
+        <source>Pasted picture</source>
+        <translation>粘贴的图片</translation>
+    </message>
+    <message>
+        <source>Clipboard</source>
+        <translation>剪贴板</translation>
+    </message>
+    <message>
+        <source>Open a Photo</source>
+        <translation>打开照片</translation>
+    </message>
+    <message>
+        <source>Photos (%1)</source>
+        <translation>照片 (%1)</translation>
     </message>
 </context>
 <context>
@@ -183,7 +199,7 @@
     </message>
     <message>
         <source>it is too large (%1 x %2 pixels)</source>
-        <translation>图片太大（%1 x %2 像素）</translation>
+        <translation>图片太大（%1 × %2 像素）</translation>
     </message>
     <message>
         <source>the file does not exist</source>
@@ -217,22 +233,6 @@
 <context>
     <name>main</name>
     <message>
-        <source>Usage: vareriz [--help | --version]
-A picture puzzle: choose a picture, and rebuild it from its shuffled tiles.
-
-Your own pictures: make a folder in ~/.local/share/vareriz/ (or $XDG_DATA_HOME/vareriz/),
-one for each category, and put your photos into it (.jpg, .jpeg, .heic, .heif, .png,
-.webp or .avif). See vareriz(6).
-</source>
-        <translation>用法：vareriz [--help | --version]
-图片拼图：选择一张图片，把打乱的拼块重新拼成原图。
-
-自己的图片：在 ~/.local/share/vareriz/（或 $XDG_DATA_HOME/vareriz/）中为每个分类
-建一个文件夹，把照片放进去（.jpg、.jpeg、.heic、.heif、.png、
-.webp 或 .avif）。详见 vareriz(6)。
-</translation>
-    </message>
-    <message>
         <source>vareriz: unexpected argument &apos;%1&apos; (try vareriz --help)
 </source>
         <translation>vareriz：未知参数“%1”（请参阅 vareriz --help）
@@ -242,6 +242,31 @@ one for each category, and put your photos into it (.jpg, .jpeg, .heic, .heif, .
         <source>vareriz: no display found; start it from a desktop session (DISPLAY is not set)
 </source>
         <translation>vareriz：找不到图形显示环境；请在桌面会话中启动（未设置 DISPLAY）
+</translation>
+    </message>
+    <message>
+        <source>Usage: vareriz [PHOTO...]
+       vareriz --help | --version
+A picture puzzle: choose a picture, and rebuild it from its shuffled tiles.
+
+Given photos, the game starts with the first one dealt; the others are left.
+A photo dropped on the window, pasted (Ctrl+V) or opened (Ctrl+O) is dealt too,
+while no picture is chosen.
+
+Your own pictures: make a folder in ~/.local/share/vareriz/ (or $XDG_DATA_HOME/vareriz/),
+one for each category, and put your photos into it (.jpg, .jpeg, .heic, .heif, .png,
+.webp or .avif). See vareriz(6).
+</source>
+        <translation>用法：vareriz [照片...]
+      vareriz --help | --version
+图片拼图：选择一张图片，把打乱的拼块重新拼成原图。
+
+指定照片时，游戏启动后即用第一张照片开始一局；其余照片不会使用。
+尚未选择图片时，拖放到窗口、粘贴（Ctrl+V）或打开（Ctrl+O）的照片也会直接开始一局。
+
+自己的图片：在 ~/.local/share/vareriz/（或 $XDG_DATA_HOME/vareriz/）中为每个分类
+建一个文件夹，把照片放进去（.jpg、.jpeg、.heic、.heif、.png、
+.webp 或 .avif）。详见 vareriz(6)。
 </translation>
     </message>
 </context>
