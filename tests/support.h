@@ -1,17 +1,19 @@
 #pragma once
 // What the tests share: a temporary program folder with a real library, a song player that writes
-// down what it is asked, and the real window built on both and driven with real mouse events.
+// down what it is asked, and the real window built on both and driven with real mouse and touch events.
 #include "common/songs.h"
 #include "generator.h"
-#include "platform/file_list.h"
-#include "platform/fluid_backend.h"
-#include "platform/paths.h"
-#include "platform/picture_box.h"
+#include "platform/controls/file_list.h"
+#include "platform/controls/paths.h"
+#include "platform/controls/picture_box.h"
+#include "platform/sound/fluid_backend.h"
 #include "window/form1.h"
 
 #include <QBuffer>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QProcess>
+#include <QStyleHints>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cstring>
@@ -227,7 +229,7 @@ struct Game {
         const auto items = list->findItems(text, Qt::MatchExactly);
         if (items.isEmpty() || !list->isVisible())
             return false;
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items.first()).center());
+        click(list->viewport(), list->visualItemRect(items.first()).center());
         return true;
     }
     QStringList listed(const QListWidget *list) const
@@ -241,33 +243,73 @@ struct Game {
     void choose(const QString &category, const QString &picture)
     {
         if (form->List1->isHidden())
-            form->files->trigger();
+            finger ? pick({form->files}) : form->files->trigger();
         QVERIFY2(clickListItem(form->List1, category), qPrintable(category));
         QVERIFY2(clickListItem(form->File1, picture), qPrintable(picture));
     }
     // Chooses `picture` of category "Test" with 16, 25 or 100 tiles.
     void deal(int tiles, const QString &picture = QStringLiteral("p.jpg"))
     {
-        form->tessere[tiles == 16 ? 1 : tiles == 25 ? 2 : 3]->trigger();
+        QAction *count = form->tessere[tiles == 16 ? 1 : tiles == 25 ? 2 : 3];
+        finger ? pick({form->options->menuAction(), form->ntessere->menuAction(), count}) : count->trigger();
         choose("Test", picture);
     }
 
-    // Carries a tile with the left button so that its top-left corner ends at `corner` (in pixels of
-    // the window's surface), with real press, move and release events.
+    // Set, a finger on a touchscreen clicks and carries for the mouse. In its next carry a second finger may
+    // touch here from the first move until after the first is lifted, or the first may rest long before moving.
+    QPointingDevice *finger = nullptr;
+    std::optional<QPoint> secondFinger;
+    bool hold = false;
+    // A click of the left button at `at` of `w` (its centre when null), or a tap of the finger.
+    void click(QWidget *w, QPoint at = {})
+    {
+        if (!finger)
+            return QTest::mouseClick(w, Qt::LeftButton, {}, at);
+        at = at.isNull() ? w->rect().center() : at;
+        QTest::touchEvent(w->window(), finger).press(0, at, w);
+        QTest::touchEvent(w->window(), finger).release(0, at, w);
+    }
+    // Opens the menus along `path` from the menu bar, and clicks its last item.
+    void pick(std::initializer_list<QAction *> path)
+    {
+        QWidget *in = form->menuBar();
+        for (QAction *a : path) {
+            const auto *menu = qobject_cast<QMenu *>(in);
+            click(in, (menu ? menu->actionGeometry(a) : form->menuBar()->actionGeometry(a)).center());
+            in = a->menu();
+        }
+    }
+
+    // Carries a tile with the left button or the finger so that its top-left corner ends at `corner` (in
+    // pixels of the window's surface), with real press, move and release events.
     void drag(PictureBox *tile, QPoint corner)
     {
         QWidget *surface = form->surface;
         const QPoint grab(tile->width() / 3, tile->height() / 3);
         const QPoint start = tile->pos();
-        QTest::mousePress(tile, Qt::LeftButton, {}, grab);
-        // While the button is held the tile has the mouse: each move is reported in its own coordinates.
-        for (int i = 1; i <= 4; ++i)
-            QTest::mouseMove(tile, tile->mapFrom(surface, start + (corner - start) * i / 4 + grab));
-        // The tile's scale is its template's, a fraction off whole pixels: a last small move puts the
-        // corner exactly where it was aimed.
-        for (int i = 0; i < 3 && tile->pos() != corner; ++i)
-            QTest::mouseMove(tile, grab + (corner - tile->pos()));
-        QTest::mouseRelease(tile, Qt::LeftButton, {}, tile->mapFrom(surface, corner + grab));
+        auto touch = QTest::touchEvent(form.get(), finger, false);
+        auto send = [&, n = 0](QTest::MouseAction what, QPoint at) mutable {
+            // While the button is held the tile has the mouse: each event is reported in its own coordinates.
+            if (!finger)
+                return QTest::mouseEvent(what, tile, Qt::LeftButton, {}, tile->mapFrom(surface, at));
+            if (secondFinger && n++)
+                n == 2 ? touch.press(1, *secondFinger, surface) : touch.stationary(1);
+            (what == QTest::MousePress  ? touch.press(0, at, surface)
+             : what == QTest::MouseMove ? touch.move(0, at, surface)
+                                        : touch.release(0, at, surface))
+                .commit();
+        };
+        send(QTest::MousePress, start + grab);
+        const QDeadlineTimer longPress(2 * qApp->styleHints()->mousePressAndHoldInterval());
+        QTRY_VERIFY_WITH_TIMEOUT(!hold || longPress.hasExpired(), 20000);
+        // The tile's scale is its template's, a fraction off whole pixels: after the four steps, up to three
+        // more put the corner exactly where it was aimed.
+        for (int i = 1; i <= 7 && (i <= 4 || tile->pos() != corner); ++i)
+            send(QTest::MouseMove, start + (corner - start) * std::min(i, 4) / 4 + grab);
+        send(QTest::MouseRelease, corner + grab);
+        if (finger && secondFinger)
+            touch.release(1, *secondFinger, surface).commit();
+        secondFinger.reset(), hold = false;
     }
     // Drops tile k onto cell c.
     void dropOnCell(int k, int c) { drag(form->Picture2[k], form->Picture1[c]->pos()); }
@@ -296,6 +338,23 @@ inline double residentMB()
     if (!f.open(QIODevice::ReadOnly))
         return 0;
     return f.readAll().split(' ').value(1).toDouble() * 4096 / (1024 * 1024);
+}
+
+// Sets the kernel's mark of the most memory this process has held back to what it holds now.
+inline bool resetPeak()
+{
+    QFile f("/proc/self/clear_refs");
+    return f.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && f.write("5") == 1;
+}
+
+// The most memory this process has held since resetPeak, in megabytes (VmHWM); -1 if unknown.
+inline double peakMB()
+{
+    QFile f("/proc/self/status");
+    const QByteArray status = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    const qsizetype at = status.indexOf("VmHWM:");
+    return at < 0 ? -1
+                  : status.mid(at + 6, status.indexOf('\n', at) - at - 6).trimmed().split(' ')[0].toDouble() / 1024;
 }
 
 // A PulseAudio server of our own with one null sink, as a desktop's sound server stands in for a

@@ -1,9 +1,9 @@
 // The board as the player meets it: the picture cut into tiles and dealt, tiles carried with real
-// mouse events onto the cells or sent back, right tiles counted, signalled and locked by the options,
+// mouse and touch events onto the cells or sent back, right tiles counted, signalled and locked by the options,
 // the whole picture completed, "Reshuffle", and the tile count.
-#include "platform/focus_ring.h"
-#include "platform/label.h"
-#include "platform/twips.h"
+#include "platform/controls/focus_ring.h"
+#include "platform/controls/label.h"
+#include "platform/controls/twips.h"
 #include "support.h"
 
 #include <QAccessible>
@@ -14,6 +14,8 @@
 // Where a test carries a tile: a point of the window's surface, found on the dealt board.
 using Aim = std::function<QPoint(Form1 &)>;
 using Board = QMap<int, int>; // cell -> the tile standing on it
+// What carries a tile: the mouse, or a finger, with a second one touching meanwhile or resting long first.
+enum By { Mouse, Finger, TwoFingers, Held };
 Q_DECLARE_METATYPE(Aim)
 
 class TestBoard : public QObject
@@ -92,6 +94,7 @@ private slots:
 
     void aDropLandsOnAFreeCellOrGoesBack_data()
     {
+        QTest::addColumn<int>("by");
         QTest::addColumn<QList<QPoint>>("before"); // tile -> cell drops made first, all on wrong cells
         QTest::addColumn<int>("tile");
         QTest::addColumn<Aim>("aim");
@@ -106,39 +109,57 @@ private slots:
                 return QPoint(r.x() + int(fx * r.width()), r.y() + int(fy * r.height())) + off;
             });
         };
-        QTest::newRow("from the tray onto a free cell, a little off")
-            << QList<QPoint>{} << 7 << cell(3, {5, 7}) << 3 << Board{{3, 7}};
-        QTest::newRow("onto a taken cell") << QList<QPoint>{{7, 3}} << 8 << cell(3) << 0 << Board{{3, 7}};
-        QTest::newRow("to another cell frees the first")
-            << QList<QPoint>{{7, 3}} << 7 << cell(10) << 10 << Board{{10, 7}};
-        QTest::newRow("into the freed cell")
-            << QList<QPoint>{{7, 3}, {7, 10}} << 9 << cell(3) << 3 << Board{{3, 9}, {10, 7}};
-        QTest::newRow("a board tile outside the frame")
-            << QList<QPoint>{{7, 3}} << 7 << frame(1.5, 0.5) << 3 << Board{{3, 7}};
-        QTest::newRow("on the frame's corner") << QList<QPoint>{} << 5 << frame(0, 0) << 1 << Board{{1, 5}};
-        QTest::newRow("a click on a tray tile")
-            << QList<QPoint>{} << 2 << Aim([](Form1 &g) { return g.Picture2[2]->pos(); }) << 0 << Board{};
-        QTest::newRow("a click on a board tile") << QList<QPoint>{{2, 9}} << 2 << cell(9) << 9 << Board{{9, 2}};
+        for (By by : {Mouse, Finger}) {
+            const auto row = [by](const char *name) -> QTestData & {
+                return QTest::addRow("%s%s", name, by == Finger ? ", by touch" : "") << int(by);
+            };
+            row("from the tray onto a free cell, a little off")
+                << QList<QPoint>{} << 7 << cell(3, {5, 7}) << 3 << Board{{3, 7}};
+            row("onto a taken cell") << QList<QPoint>{{7, 3}} << 8 << cell(3) << 0 << Board{{3, 7}};
+            row("to another cell frees the first") << QList<QPoint>{{7, 3}} << 7 << cell(10) << 10 << Board{{10, 7}};
+            row("into the freed cell") << QList<QPoint>{{7, 3}, {7, 10}} << 9 << cell(3) << 3 << Board{{3, 9}, {10, 7}};
+            row("a board tile outside the frame")
+                << QList<QPoint>{{7, 3}} << 7 << frame(1.5, 0.5) << 3 << Board{{3, 7}};
+            row("on the frame's corner") << QList<QPoint>{} << 5 << frame(0, 0) << 1 << Board{{1, 5}};
+            row("a click on a tray tile")
+                << QList<QPoint>{} << 2 << Aim([](Form1 &g) { return g.Picture2[2]->pos(); }) << 0 << Board{};
+            row("a click on a board tile") << QList<QPoint>{{2, 9}} << 2 << cell(9) << 9 << Board{{9, 2}};
+        }
+        QTest::newRow("two fingers") << int(TwoFingers) << QList<QPoint>{} << 7 << cell(3) << 3 << Board{{3, 7}};
+        QTest::newRow("two fingers, onto a taken cell")
+            << int(TwoFingers) << QList<QPoint>{{7, 3}} << 8 << cell(3) << 0 << Board{{3, 7}};
+        QTest::newRow("a long press, then a carry")
+            << int(Held) << QList<QPoint>{} << 7 << cell(3) << 3 << Board{{3, 7}};
     }
 
     void aDropLandsOnAFreeCellOrGoesBack()
     {
+        QFETCH(int, by);
         QFETCH(QList<QPoint>, before);
         QFETCH(int, tile);
         QFETCH(Aim, aim);
         QFETCH(int, landsOn);
         QFETCH(Board, board);
-        start(16);
+        start(16, by == Mouse ? nullptr : touchscreen_);
         for (const QPoint &d : before)
             game_->dropOnCell(d.x(), d.y());
         PictureBox *t = f->Picture2[tile];
-        const QPoint from = t->pos();
+        const QPoint from = t->pos(), one = f->Picture2[1]->pos();
+        game_->secondFinger = by == TwoFingers ? std::optional(f->Picture2[1]->geometry().center()) : std::nullopt;
+        game_->hold = by == Held;
         game_->drag(t, aim(*f));
         QCOMPARE(t->pos(), landsOn ? f->Picture1[landsOn]->pos() : from);
         QCOMPARE(tilesOnCells(*f), board);
         QCOMPARE(game_->media->beeps, 0);
         // The tile last carried stays in front of all others.
         QCOMPARE(f->surface->childAt(t->geometry().center()), t);
+        // Nothing else moved or popped up, and no carry is left over: the keys and then the mouse play on.
+        f->Picture2[1]->setFocus();
+        QTest::keyClick(f->Picture2[1], Qt::Key_Space);
+        QVERIFY(f->Picture2[1]->pos() == one && !QApplication::activePopupWidget() && f->liftedTile() == 1);
+        game_->finger = nullptr;
+        game_->dropOnCell(1, 16);
+        QCOMPARE(f->Picture2[1]->pos(), f->Picture1[16]->pos());
     }
 
     void onlyTheLeftButtonAloneCarriesATile()
@@ -167,17 +188,20 @@ private slots:
     {
         QTest::addColumn<bool>("beep");
         QTest::addColumn<bool>("lock");
-        QTest::newRow("beep and lock") << true << true;
-        QTest::newRow("beep, no lock") << true << false;
-        QTest::newRow("lock, no beep") << false << true;
-        QTest::newRow("neither") << false << false;
+        QTest::addColumn<bool>("byTouch");
+        QTest::newRow("beep and lock") << true << true << false;
+        QTest::newRow("beep, no lock") << true << false << false;
+        QTest::newRow("lock, no beep") << false << true << false;
+        QTest::newRow("neither") << false << false << false;
+        QTest::newRow("beep and lock, by touch") << true << true << true;
     }
 
     void rightTilesCountBeepLockAndComplete()
     {
         QFETCH(bool, beep);
         QFETCH(bool, lock);
-        start(16);
+        QFETCH(bool, byTouch);
+        start(16, byTouch ? touchscreen_ : nullptr);
         // "yes", the start-up choice of both, stays chosen when chosen again.
         (beep ? f->yes : f->no)->trigger();
         (lock ? f->fixyes : f->fixno)->trigger();
@@ -215,9 +239,15 @@ private slots:
         // Complete: every drop goes back, and the banner stays, also when clicked.
         game_->dropOnCell(5, 9);
         QCOMPARE(f->Picture2[5]->pos(), f->Picture1[5]->pos());
-        QTest::mouseClick(f->LBLcongrat, Qt::LeftButton);
+        game_->click(f->LBLcongrat);
         QVERIFY(f->LBLcongrat->isVisible());
         QCOMPARE(f->nTess, Integer(16));
+        // "Reshuffle" deals the picture again; "New Image" lets another be chosen, with another tile count.
+        game_->click(f->CMNew);
+        QVERIFY(f->LBLcongrat->isHidden() && tilesOnCells(*f).isEmpty() && f->Picture2[16]->isEnabled());
+        game_->click(f->CMGame);
+        game_->deal(25);
+        QCOMPARE(f->Picture2.ubound(), 25);
     }
 
     void aWholeGameIsPlayedByKeys_data()
@@ -426,10 +456,12 @@ private:
     std::unique_ptr<ProgramFolder> folder_;
     std::unique_ptr<Game> game_;
     Form1 *f = nullptr;
-    void start(int tiles)
+    QPointingDevice *touchscreen_ = QTest::createTouchDevice();
+    void start(int tiles, QPointingDevice *finger = nullptr)
     {
         game_ = std::make_unique<Game>(*folder_);
         f = game_->form.get();
+        game_->finger = finger;
         game_->deal(tiles);
     }
 };
