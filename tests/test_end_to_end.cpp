@@ -133,11 +133,15 @@ struct Desktop {
         game.setProcessEnvironment(env);
         game.setProcessChannelMode(QProcess::ForwardedErrorChannel); // a sanitizer's report shows here
         game.start(program, args);
+        // Of the windows of its name (a message over it takes the name too), the one painted as the game.
         QString id;
-        if (!QTest::qWaitFor([&] { return !(id = run("xdotool", {"search", "--name", caption})).isEmpty(); }, 30000))
-            return QString();
-        id = id.section(u'\n', 0, 0);
-        return QTest::qWaitFor([&] { return surface(id).y() >= 0; }, 30000) ? id : QString();
+        const auto painted = [&] {
+            for (const QString &window : run("xdotool", {"search", "--name", caption}).split(u'\n', Qt::SkipEmptyParts))
+                if (surface(window).y() >= 0)
+                    return !(id = window).isEmpty();
+            return false;
+        };
+        return QTest::qWaitFor(painted, 60000) ? id : QString();
     }
     // The top-left corner of the window's surface, below the menu bar: the first row of the window's
     // own colour down its left edge; y is -1 until the window has painted.
@@ -280,9 +284,10 @@ private slots:
         args.replaceInStrings("%f", game == OpenPhoto ? photo : work.filePath("notes.txt"));
         const QString id = desktop.launch(process, fromPackage ? installed : QStringLiteral(GAME), args);
         QVERIFY2(!id.isEmpty(), "the window did not appear");
-        // A photo opened with the game is dealt at once; another file is named in a message, and the
-        // game goes on.
-        const QString opened = game == OpenPhoto ? "Colours Library" : "notes\\.txt\\W+cannot be used\\W+it is not a";
+        // A photo opened with the game is dealt at once, its name and folder's under the preview (read in
+        // the order of the screen's lines); another file is named in a message, and the game goes on.
+        const QString opened = game == OpenPhoto ? "(?=.*\\bgrid\\b).*\\bColours\\W+(\\w+\\W+)?Library"
+                                                 : "notes\\.txt\\W+cannot be used\\W+it is not a";
         QVERIFY(game < OpenPhoto ||
                 QTest::qWaitFor([&] { return desktop.read().contains(QRegularExpression(opened)); }, 60000));
         QVERIFY(game != OpenText || desktop.act({"key", "Return"}));

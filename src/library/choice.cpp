@@ -61,6 +61,7 @@ void Form1::File1_Click()
 bool Form1::deal(const picture::Source &source, const QString &name, const QString &caption, const QString &library,
                  const QString &modelPath)
 {
+    Text2->hide();
     // The picture is read, and judged, before anything changes: a picture that cannot make a board
     // is refused and the window stays as it was. It is decoded with the detail of the largest board
     // this screen can hold, so that the tiles stay sharp when the window grows. Without a readable
