@@ -52,8 +52,13 @@ int main(int argc, char *argv[])
     };
     // Photos to deal at start, as Open With gives them; the options stand alone.
     QStringList photos;
+    bool options = true; // until "--", after which a name beginning with "-" is a photo too
     for (int i = 1; i < argc; ++i) {
-        const bool alone = argc == 2, option = argv[i][0] == '-' && argv[i][1] != '\0';
+        const bool alone = argc == 2, option = options && argv[i][0] == '-' && argv[i][1] != '\0';
+        if (option && std::strcmp(argv[i], "--") == 0) {
+            options = false;
+            continue;
+        }
         if (alone && std::strcmp(argv[i], "--help") == 0) {
             std::fputs(say(usage).constData(), stdout);
             return 0;

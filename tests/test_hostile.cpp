@@ -97,6 +97,8 @@ private slots:
             << "bad.jpg"
             << jpegClaiming(20000, 20000, made("convert", {"1.png", "-interlace", "JPEG", "jpg:out"}, {grid})) << 16
             << "too large" << false;
+        QTest::newRow("a progressive JPEG")
+            << "bad.jpg" << made("convert", {"1.png", "-interlace", "JPEG", "jpg:out"}, {grid}) << 16 << "" << true;
         // Phones write EXIF, colour profiles and previews of tens of kilobytes before the frame header.
         QByteArray padded =
             jpegClaiming(12000, 12000, made("convert", {"1.png", "-interlace", "JPEG", "jpg:out"}, {grid}));

@@ -158,8 +158,8 @@ private slots:
             QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
             QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
             accepted = way.startsWith(u"drop") && QApplication::sendEvent(game->Label1, &enter) && enter.isAccepted();
-            if (accepted)
-                QApplication::sendEvent(game->Label1, &drop);
+            if (accepted && QApplication::sendEvent(game->Label1, &drop)) // dealt once the drop is over
+                (void)QTest::qWaitFor([&] { return game->scelta_file; }, 15000);
             auto *copied = new QMimeData;
             copied->setData("image/png", jpegBytes(picture, -1, "PNG"));
             QGuiApplication::clipboard()->setMimeData(copied);

@@ -203,6 +203,7 @@ private slots:
         QTest::newRow("the screen's size, at start") << QRect(0, 0, 1920, 1080) << QRect(1, 21, 1918, 1054);
         QTest::newRow("made 3000 x 3000") << QRect(10, 10, 3000, 3000) << QRect(1, 21, 1918, 1054);
         QTest::newRow("too wide only") << QRect(-50, 300, 2000, 600) << QRect(1, 300, 1918, 600);
+        QTest::newRow("on a monitor that is gone") << QRect(2500, 300, 980, 690) << QRect(939, 300, 980, 690);
     }
 
     void aWindowIsFittedOnlyWhenLargerThanTheFreeArea()

@@ -21,6 +21,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 
 namespace {
 
@@ -61,6 +62,10 @@ void Form1::File1_Click()
 bool Form1::deal(const picture::Source &source, const QString &name, const QString &caption, const QString &library,
                  const QString &modelPath)
 {
+    // While a picture is read the window still takes what the desktop brings (a drop): one at a time.
+    if (dealing_)
+        return false;
+    const QScopedValueRollback busy(dealing_, true);
     Text2->hide();
     // The picture is read, and judged, before anything changes: a picture that cannot make a board
     // is refused and the window stays as it was. It is decoded with the detail of the largest board

@@ -61,20 +61,22 @@ void Form1::pastePhoto()
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
     if (scelta_file || !data)
         return;
-    // The picture's own bytes, as the program that copied it coded them: read once, and judged like a
-    // file. A picture held only as pixels (copied within one program) is coded as PNG first.
+    // The picture's own bytes, as the program that copied it coded them, in a format the game reads:
+    // read once, and judged like a file. A picture held only as pixels (copied within one program) is
+    // coded as PNG first; a photo file copied in a file manager is opened as if dropped.
     QByteArray bytes;
-    for (const QString &format : data->formats())
-        if (format.startsWith(u"image/") && !(bytes = data->data(format)).isEmpty())
+    for (const char *format : {"image/png", "image/jpeg", "image/webp", "image/avif", "image/heif", "image/heic"})
+        if (data->hasFormat(QLatin1String(format)) && !(bytes = data->data(QLatin1String(format))).isEmpty())
             break;
     if (bytes.isEmpty() && data->hasImage()) {
         QBuffer png(&bytes);
         png.open(QIODevice::WriteOnly);
         qvariant_cast<QImage>(data->imageData()).save(&png, "PNG");
     }
-    if (bytes.isEmpty())
-        return;
-    deal(picture::Source::bytes(bytes), tr("Pasted picture"), tr("Pasted picture"), tr("Clipboard"), QString());
+    if (!bytes.isEmpty())
+        deal(picture::Source::bytes(bytes), tr("Pasted picture"), tr("Pasted picture"), tr("Clipboard"), QString());
+    else if (const QString path = firstLocalFile(data); !path.isEmpty())
+        openPhoto(path);
 }
 
 void Form1::choosePhotoFile()
@@ -95,15 +97,17 @@ void Form1::choosePhotoFile()
 // during a game.
 void Form1::dragEnterEvent(QDragEnterEvent *e)
 {
-    if (!scelta_file && !firstLocalFile(e->mimeData()).isEmpty())
+    if (!scelta_file && !dealing_ && !firstLocalFile(e->mimeData()).isEmpty())
         e->acceptProposedAction();
 }
 
 void Form1::dropEvent(QDropEvent *e)
 {
     const QString path = firstLocalFile(e->mimeData());
-    if (scelta_file || path.isEmpty())
+    if (scelta_file || dealing_ || path.isEmpty())
         return;
     e->acceptProposedAction();
-    openPhoto(path);
+    // Dealt once the drop is over: the file manager is not kept waiting on a message to the player.
+    QMetaObject::invokeMethod(
+        this, [this, path] { openPhoto(path); }, Qt::QueuedConnection);
 }

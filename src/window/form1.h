@@ -226,6 +226,7 @@ private:
     Form1Context context_;
     bool startedWell_ = true;
     bool unloading_ = false;
+    bool dealing_ = false; // a picture is being read and dealt
     QMargins fittedFrame_; // the frame the window was last fitted with
     GrabWatch *grabWatch_ = nullptr;
     VbRandom rng_;

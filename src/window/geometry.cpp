@@ -150,7 +150,7 @@ QRect fitted(QRect free, QMargins frame, double scale)
 
 QRect keptWithin(QRect window, QRect fit)
 {
-    if (window.width() <= fit.width() && window.height() <= fit.height())
+    if (window.width() <= fit.width() && window.height() <= fit.height() && window.intersects(fit))
         return window;
     window.setSize(window.size().boundedTo(fit.size()));
     window.moveTo(std::clamp(window.x(), fit.left(), fit.right() + 1 - window.width()),

@@ -48,8 +48,9 @@ Panel panel(const Layout &layout, QSizeF picture);
 QRect fitted(QRect free, QMargins frame, double scale);
 
 // Where a window at `window` stands once fitted into `fit` (the place `fitted` gives): a window larger
-// than it, either way, is made as small and moved inside it; any other keeps its size and its place,
-// even partly off the screen, where the player put it.
+// than it, either way, is made as small and moved inside it, and one wholly outside it (its monitor
+// gone) is moved inside; any other keeps its size and its place, even partly off the screen, where the
+// player put it.
 QRect keptWithin(QRect window, QRect fit);
 
 } // namespace geometry

@@ -235,6 +235,10 @@ void hevcStream(Coded &c, QByteArrayView hvcC, Chain data, int &steps)
     for (quint64 arrays = r.take(1); arrays > 0 && !r.over; --arrays) {
         r.take(1);
         for (quint64 units = r.take(2); units > 0 && !r.over; --units) {
+            if (--steps < 0) {
+                c.readable = false;
+                return;
+            }
             const qsizetype length = qsizetype(r.take(2));
             if (length > r.in.size() - r.at)
                 break;
@@ -370,11 +374,12 @@ qint64 Meta::held(quint32 id, int depth)
                 part * (item.type == "grid" ? std::min<qsizetype>(tilesAtOnce, item.parts.size()) : 1);
         }
     }
-    // Its transparency is decoded after it, as a picture of its own.
+    // Its transparency is decoded after it, as a picture of its own: the first one, as libheif takes.
     for (quint32 a : item.auxiliaries)
         if (const auto alpha = items.constFind(a); n >= 0 && alpha != items.cend() && transparency(*alpha)) {
             const qint64 h = held(a, depth + 1);
-            n = h < 0 ? -1 : n + h;
+            n = h < 0 ? -1 : std::min(beyond, n + h);
+            break;
         }
     return known[id] = n < 0 ? -1 : std::min(n, beyond);
 }

@@ -53,13 +53,12 @@ qint64 coefficientBytes(QIODevice &device)
 {
     const qint64 at = device.pos();
     device.seek(0);
-    jpeg_decompress_struct jpeg;
+    jpeg_decompress_struct jpeg{};
     JpegReading reading;
     reading.device = &device;
     jpeg.err = jpeg_std_error(&reading.errors);
     reading.errors.error_exit = [](j_common_ptr j) { std::longjmp(reinterpret_cast<JpegReading *>(j->err)->back, 1); };
     reading.errors.output_message = [](j_common_ptr) {};
-    jpeg_create_decompress(&jpeg);
     reading.source = {};
     reading.source.init_source = reading.source.term_source = [](j_decompress_ptr) {};
     reading.source.resync_to_restart = jpeg_resync_to_restart;
@@ -83,14 +82,15 @@ qint64 coefficientBytes(QIODevice &device)
             r.source.bytes_in_buffer = 0;
         }
     };
-    jpeg.src = &reading.source;
     const auto done = [&](qint64 bytes) {
-        jpeg_destroy_decompress(&jpeg);
+        jpeg_destroy_decompress(&jpeg); // nothing to free where it was never made
         device.seek(at);
         return bytes;
     };
     if (setjmp(reading.back))
         return done(0); // the decode meets the same fault, and fails
+    jpeg_create_decompress(&jpeg);
+    jpeg.src = &reading.source;
     if (jpeg_read_header(&jpeg, TRUE) != JPEG_HEADER_OK || !jpeg_has_multiple_scans(&jpeg))
         return done(0);
     qint64 bytes = 0;
