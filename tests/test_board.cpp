@@ -140,7 +140,7 @@ private slots:
         QFETCH(Aim, aim);
         QFETCH(int, landsOn);
         QFETCH(Board, board);
-        start(16, by == Mouse ? nullptr : touchscreen_);
+        start(16, by == Mouse ? nullptr : touchscreen_.get());
         for (const QPoint &d : before)
             game_->dropOnCell(d.x(), d.y());
         PictureBox *t = f->Picture2[tile];
@@ -201,7 +201,7 @@ private slots:
         QFETCH(bool, beep);
         QFETCH(bool, lock);
         QFETCH(bool, byTouch);
-        start(16, byTouch ? touchscreen_ : nullptr);
+        start(16, byTouch ? touchscreen_.get() : nullptr);
         // "yes", the start-up choice of both, stays chosen when chosen again.
         (beep ? f->yes : f->no)->trigger();
         (lock ? f->fixyes : f->fixno)->trigger();
@@ -456,7 +456,7 @@ private:
     std::unique_ptr<ProgramFolder> folder_;
     std::unique_ptr<Game> game_;
     Form1 *f = nullptr;
-    QPointingDevice *touchscreen_ = QTest::createTouchDevice();
+    const std::unique_ptr<QPointingDevice> touchscreen_{QTest::createTouchDevice()};
     void start(int tiles, QPointingDevice *finger = nullptr)
     {
         game_ = std::make_unique<Game>(*folder_);
