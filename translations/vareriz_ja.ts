@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>       Select the   number of   tesserae in    Option          Menu......                            then        choose the Image.</source>
-        <translation>       まず   「オプション」   メニューで    ピースの数を          選び、                            次に        画像を選んでください。</translation>
+        <translation>まず「オプション」メニューでピースの数を選び、次に画像を選んでください。</translation>
     </message>
     <message>
         <source>tile %1, lifted</source>

@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>       Select the   number of   tesserae in    Option          Menu......                            then        choose the Image.</source>
-        <translation>       请先在   “选项”   菜单中    选择          拼块数量，                            然后        选择图片。</translation>
+        <translation>请先在“选项”菜单中选择拼块数量，然后选择图片。</translation>
     </message>
     <message>
         <source>tile %1, lifted</source>
